@@ -1,0 +1,144 @@
+#include "platform/file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/host_path.h"
+
+namespace strohvik {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path Host(const std::string& path) { return fs::path(HostPath(path)); }
+
+// A name no other writer picks at the same moment: process id and a counter.
+std::string TemporaryNameBeside(const std::string& target) {
+  static std::atomic<unsigned> counter{0};
+  return target + ".~tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+}  // namespace
+
+FileKind KindOf(const std::string& path) {
+  if (path.empty()) return FileKind::None;
+  std::error_code error;
+  const fs::file_status status = fs::status(Host(path), error);
+  if (error) return FileKind::None;
+  if (fs::is_directory(status)) return FileKind::Folder;
+  if (fs::is_regular_file(status)) return FileKind::File;
+  return FileKind::None;
+}
+
+int64_t FileSize(const std::string& path) {
+  if (!IsFile(path)) return -1;
+  std::error_code error;
+  const auto size = fs::file_size(Host(path), error);
+  return error ? -1 : static_cast<int64_t>(size);
+}
+
+std::vector<std::string> ListFolder(const std::string& path) {
+  std::vector<std::string> names;
+  if (path.empty()) return names;
+  std::error_code error;
+  for (fs::directory_iterator it(Host(path), error), end; !error && it != end; it.increment(error)) {
+    names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool CreateFolderWithParents(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code error;
+  fs::create_directories(Host(path), error);
+  return IsFolder(path);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const bool same = fs::equivalent(Host(a), Host(b), error);
+  return !error && same;
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& target) {
+  if (!IsFile(source) || SameFile(source, target)) return false;
+  auto input = TFileStream::Open(source, true, false);
+  auto output = AtomicFile::Create(target);
+  if (!input || !output) return false;
+  char chunk[1 << 16];
+  for (;;) {
+    const int64_t got = input->Read(chunk, sizeof chunk);
+    if (got <= 0) break;
+    if (output->Stream().Write(chunk, got) != got) return false;
+  }
+  if (input->Pos() != FileSize(source)) return false;
+  return output->Commit();
+}
+
+bool DeleteFile(const std::string& path) {
+  if (!IsFile(path)) return false;
+  std::error_code error;
+  return fs::remove(Host(path), error) && !error;
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::rename(Host(from), Host(to), error);
+  return !error;
+}
+
+std::string CurrentDirectory() {
+  std::error_code error;
+  const fs::path current = fs::current_path(error);
+  return error ? std::string() : SystemPath(current.string());
+}
+
+bool SetFileTime(const std::string& path, std::time_t time) {
+  const struct timespec times[2] = {{time, 0}, {time, 0}};
+  return ::utimensat(AT_FDCWD, HostPath(path).c_str(), times, 0) == 0;
+}
+
+std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
+  if (target.empty() || IsFolder(target)) return nullptr;
+  std::string temporary = TemporaryNameBeside(target);
+  auto stream = TFileStream::Open(temporary, false, true);
+  if (!stream) return nullptr;
+  return std::unique_ptr<AtomicFile>(new AtomicFile(target, std::move(temporary), std::move(stream)));
+}
+
+AtomicFile::AtomicFile(std::string target, std::string temporary, std::shared_ptr<TFileStream> stream)
+    : target_(std::move(target)), temporary_(std::move(temporary)), stream_(std::move(stream)) {}
+
+AtomicFile::~AtomicFile() {
+  if (committed_) return;
+  stream_->Close();
+  std::error_code error;
+  fs::remove(Host(temporary_), error);
+}
+
+bool AtomicFile::Commit() {
+  stream_->Flush();
+  if (!stream_->CloseChecked() || !RenameReplacing(temporary_, target_)) return false;
+  committed_ = true;
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  auto file = AtomicFile::Create(path);
+  if (!file) return false;
+  try {
+    file->Stream().WriteBytes(bytes.data(), static_cast<int64_t>(bytes.size()));
+  } catch (const StreamError&) {
+    return false;
+  }
+  return file->Commit();
+}
+
+}  // namespace strohvik

@@ -1,0 +1,67 @@
+#pragma once
+// File system operations over the system's "\" paths. None of them throws: failures
+// come back as false, 0 or an empty list, for the caller to report.
+
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/file_stream.h"
+
+namespace strohvik {
+
+enum class FileKind { None, File, Folder };
+
+FileKind KindOf(const std::string& path);
+inline bool IsFile(const std::string& path) { return KindOf(path) == FileKind::File; }
+inline bool IsFolder(const std::string& path) { return KindOf(path) == FileKind::Folder; }
+
+// -1 when the path is not a regular file.
+int64_t FileSize(const std::string& path);
+// The names in a folder, without "." and "..", sorted by their bytes; empty on failure.
+std::vector<std::string> ListFolder(const std::string& path);
+// Creates the folder and its missing parents. True when the folder exists afterwards.
+bool CreateFolderWithParents(const std::string& path);
+// True when both paths name the same existing file (links and letter case included).
+bool SameFile(const std::string& a, const std::string& b);
+// Copies through a temporary file beside the target, renamed over it at the end, so the
+// old target survives a failed copy. Refuses to copy a file onto itself.
+bool CopyFileReplacing(const std::string& source, const std::string& target);
+// Deletes a regular file; never a folder.
+bool DeleteFile(const std::string& path);
+bool RenameReplacing(const std::string& from, const std::string& to);
+// The working directory in the system's "\" form.
+std::string CurrentDirectory();
+// Sets access and modification time.
+bool SetFileTime(const std::string& path, std::time_t time);
+
+// A file written under a temporary name beside its target and renamed over the target by
+// Commit. Until then the target is untouched; an uncommitted file is removed.
+class AtomicFile {
+ public:
+  // Null when the temporary file cannot be created (missing folder, no rights).
+  static std::unique_ptr<AtomicFile> Create(const std::string& target);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  TFileStream& Stream() { return *stream_; }
+  // Flushes to disk, closes and renames. False when any write, the close or the rename
+  // failed; the target then keeps its old content.
+  bool Commit();
+
+ private:
+  AtomicFile(std::string target, std::string temporary, std::shared_ptr<TFileStream> stream);
+
+  std::string target_;
+  std::string temporary_;
+  std::shared_ptr<TFileStream> stream_;
+  bool committed_ = false;
+};
+
+// Writes bytes to a file through an AtomicFile.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace strohvik

@@ -1,0 +1,12 @@
+#pragma once
+// Byte-string helpers. Text is kept as bytes (UTF-8 or the 8-bit text of XML files and
+// zip names); letter case is folded for ASCII only, so no byte sequence is altered.
+
+#include <string>
+#include <string_view>
+
+namespace strohvik {
+
+std::string AsciiLower(std::string_view text);
+
+}  // namespace strohvik

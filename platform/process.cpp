@@ -138,4 +138,20 @@ ProcessResult RunCommandLine(const std::string& commandLine, const std::string& 
   return RunProcess(SplitCommandLine(commandLine), workingDirectory);
 }
 
+namespace {
+
+class SystemRunner : public ProcessRunner {
+ public:
+  ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override {
+    return RunProcess(arguments, workingDirectory);
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<ProcessRunner> SystemProcessRunner() {
+  static const auto runner = std::make_shared<SystemRunner>();
+  return runner;
+}
+
 }  // namespace strohvik

@@ -3,6 +3,7 @@
 // Windows rules and the program is executed directly: no shell ever sees the text, so
 // ";", "&", "$(...)" and quotes inside an argument reach the program unchanged.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,16 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::vector<std::string>& arguments, const std::string& workingDirectory);
 // SplitCommandLine, then RunProcess.
 ProcessResult RunCommandLine(const std::string& commandLine, const std::string& workingDirectory);
+
+// Where the system's operations start their programs (converter, archiver, game), so
+// that tests can watch or script what would be started.
+class ProcessRunner {
+ public:
+  virtual ~ProcessRunner() = default;
+  virtual ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) = 0;
+};
+
+// Starts programs for real through RunProcess.
+std::shared_ptr<ProcessRunner> SystemProcessRunner();
 
 }  // namespace strohvik

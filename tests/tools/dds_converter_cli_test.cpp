@@ -185,5 +185,16 @@ TEST(ConverterUsageTest, NoNameIsAUsageError) {
   EXPECT_TRUE(SnapshotTree(sandbox.root()).empty());
 }
 
+// A texture stored under a PNG name would otherwise be replaced by its own conversion.
+TEST(ConverterUsageTest, NeverWritesOverItsInput) {
+  const ConverterSandbox sandbox(TestName());
+  WriteFile(sandbox.temp() / "store.png", MakeBlockDds(kPicture, DdsFormat::Dxt5));
+  const auto before = SnapshotTree(sandbox.root());
+  const ConverterRun result = sandbox.Convert("store.png");
+  EXPECT_NE(result.exitCode, 0);
+  EXPECT_FALSE(result.errorOutput.empty());
+  EXPECT_EQ(SnapshotTree(sandbox.root()), before);
+}
+
 }  // namespace
 }  // namespace strohvik

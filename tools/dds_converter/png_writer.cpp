@@ -10,7 +10,7 @@ namespace strohvik {
 namespace {
 
 // Zlib level and row filter: most of the conversion time goes into compression, and
-// a fast level with the cheap "sub" filter keeps it well below a second for 2048 x 2048.
+// a fast level with the cheap "sub" filter keeps a 2048 x 2048 texture well under a second.
 constexpr int kCompressionLevel = 2;
 constexpr int kRowFilter = PNG_FILTER_SUB;
 

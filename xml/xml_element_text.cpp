@@ -24,6 +24,8 @@ class RemainingSet {
     return position;
   }
 
+  bool Contains(size_t position) const { return next_[position] == position; }
+
   void RemoveRange(size_t first, size_t end) {
     for (size_t i = Next(first); i < end; i = Next(i + 1)) next_[i] = static_cast<uint32_t>(i + 1);
   }
@@ -83,13 +85,14 @@ class BlankableText {
   std::string Read(size_t first, size_t end) {
     std::string out;
     for (size_t i = first; i < end;) {
-      const size_t next = unblanked_.Next(i);
-      if (next > i) {
+      if (!unblanked_.Contains(i)) {
         out.push_back(' ');
-        i = next;
-      } else {
-        out.push_back(text_[i++]);
+        i = unblanked_.Next(i);
+        continue;
       }
+      const size_t runBegin = i;
+      while (i < end && unblanked_.Contains(i)) ++i;
+      out.append(text_, runBegin, i - runBegin);
     }
     return out;
   }

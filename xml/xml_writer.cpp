@@ -21,37 +21,31 @@ std::string TagForm(const XMLNode& node) {
   }
 }
 
-class LineWriter {
- public:
-  explicit LineWriter(std::string& out) : out_(out) {}
+size_t Tabs(int64_t level) { return static_cast<size_t>(std::max<int64_t>(level, 0)); }
 
-  bool Line(int64_t level, const std::string& content) {
-    const int64_t tabs = std::max<int64_t>(level, 0);
-    if (static_cast<int64_t>(out_.size()) + tabs + static_cast<int64_t>(content.size()) + 2 > kMaxSavedBytes) {
-      return false;
-    }
-    out_.append(static_cast<size_t>(tabs), '\t').append(content).append("\r\n");
-    return true;
+// Calls visit(level, content) for every line of the saved text.
+template <typename Visit>
+void VisitLines(const XMLNodeList& nodes, Visit visit) {
+  for (const auto& node : nodes) {
+    visit(node->ebene, TagForm(*node));
+    if (node->typ == kStartTag && !node->text.empty()) visit(int64_t{node->ebene} + 1, node->text);
   }
-
- private:
-  std::string& out_;
-};
+}
 
 }  // namespace
 
 bool FormatDocument(const XMLNodeList& nodes, std::string& out) {
   out.clear();
-  LineWriter writer(out);
-  for (const auto& node : nodes) {
-    const bool written = writer.Line(node->ebene, TagForm(*node)) &&
-                         (node->typ != kStartTag || node->text.empty() || writer.Line(int64_t{node->ebene} + 1, node->text));
-    if (!written) {
-      DebugLog("XML: the saved text would exceed " + std::to_string(kMaxSavedBytes) + " bytes");
-      out.clear();
-      return false;
-    }
+  size_t size = 0;
+  VisitLines(nodes, [&](int64_t level, const std::string& content) { size += Tabs(level) + content.size() + 2; });
+  if (size > static_cast<size_t>(kMaxSavedBytes)) {
+    DebugLog("XML: the saved text would exceed " + std::to_string(kMaxSavedBytes) + " bytes");
+    return false;
   }
+  out.reserve(size);
+  VisitLines(nodes, [&](int64_t level, const std::string& content) {
+    out.append(Tabs(level), '\t').append(content).append("\r\n");
+  });
   return true;
 }
 

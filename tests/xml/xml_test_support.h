@@ -1,0 +1,34 @@
+#pragma once
+// A temporary folder per test, and documents opened from bytes written there.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "xml/xml_file.h"
+
+namespace strohvik {
+
+// One line per node, "typ ebene name|values|text", so that a whole list compares as
+// a table and a mismatch shows the node at a glance.
+std::vector<std::string> Describe(const XMLNodeList& nodes);
+
+class XmlTest : public testing::Test {
+ protected:
+  void SetUp() override;
+
+  // The system's form of a path below the test folder.
+  std::string Sys(const std::string& relative) const;
+  void WriteFile(const std::string& relative, const std::string& bytes) const;
+  std::string ReadFile(const std::string& relative) const;
+  // Writes the bytes to a file and opens it into doc; returns Open's result.
+  int OpenBytes(const std::string& bytes);
+
+  std::filesystem::path root_;
+  std::shared_ptr<XMLFile> doc = XMLFile::New();
+};
+
+}  // namespace strohvik

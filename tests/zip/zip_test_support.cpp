@@ -34,7 +34,7 @@ struct EntryFields {
 
 EntryFields FieldsOf(const FixtureEntry& entry) {
   EntryFields fields;
-  fields.stored = entry.method == 8 ? RawDeflate(entry.data) : entry.data;
+  fields.stored = entry.compressed.value_or(entry.method == 8 ? RawDeflate(entry.data) : entry.data);
   fields.crc = entry.crc.value_or(Crc32(entry.data));
   fields.compressedSize = entry.compressedSize.value_or(static_cast<uint32_t>(fields.stored.size()));
   fields.uncompressedSize = entry.uncompressedSize.value_or(static_cast<uint32_t>(entry.data.size()));

@@ -32,7 +32,8 @@ struct ArchiveToLoad {
   std::string modPath;
   std::string loadPath;
 };
-// None when the node is not an archive: then it is a backup category node.
+// None when the node is not an archive (then it is a backup category node), or when no
+// folder is listed.
 std::optional<ArchiveToLoad> ArchiveOfNode(const std::string& treeFolder,
                                            const std::string& nodeText);
 

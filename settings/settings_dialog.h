@@ -51,13 +51,16 @@ SettingsDialogView OpenSettingsFromMenu(const std::string& workingDirectory,
                                         SettingsValues& values, SettingsDialogState& state);
 
 // The dialog's OK button: "VERSION" saves the values in memory, any other mode the
-// field texts.
+// field texts. Either save tests the folders it would write: a folder that does not
+// exist, or is not set, marks its field light red and nothing is written; a file that
+// cannot be written keeps the dialog open with a message and the old file unchanged.
+// Neither changes the values in memory.
 SettingsDialogView PressSettingsOk(const std::string& workingDirectory,
                                    const SettingsValues& values, const FolderTexts& fieldTexts,
                                    SettingsDialogState& state);
 SettingsDialogView SaveSettingsFromValues(const std::string& workingDirectory,
-                                          const SettingsValues& values,
-                                          SettingsDialogState& state);
+                                          const SettingsValues& values);
+// A failed save from the fields sets the mode to "NEW".
 SettingsDialogView SaveSettingsFromFields(const std::string& workingDirectory,
                                           const FolderTexts& fieldTexts,
                                           SettingsDialogState& state);

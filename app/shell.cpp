@@ -175,6 +175,16 @@ bool TShell::Handle(const TEvent& event) {
   return !app_.exitCode;
 }
 
+bool TShell::HandlePending() {
+  app_.gui.ProcessPendingEvents();
+  while (!app_.exitCode) {
+    std::optional<TEvent> event = app_.gui.Queue().Pop();
+    if (!event) break;
+    Handle(*event);
+  }
+  return !app_.exitCode;
+}
+
 void TShell::Dispatch(const TEvent& event) {
   auto route = routes_.find({event.id, event.source});
   if (route != routes_.end()) route->second(app_, event);

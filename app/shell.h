@@ -24,6 +24,9 @@ class TShell {
   // where the platform reports no window activation.
   void Start();
   void AfterEvent(const TEvent* event);
+  // Lets the toolkit deliver what is pending and handles every queued event, without
+  // waiting. False once the program is to end.
+  bool HandlePending();
 
   TAppContext& App() { return app_; }
 

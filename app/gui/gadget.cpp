@@ -130,6 +130,12 @@ void TGadget::SetShape(const TRect& shape) {
   PlaceClient(*this);
 }
 
+TRect TGadget::FrameShape() const {
+  if (!native_->widget) return {};
+  const QRect frame = native_->widget->frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
 int TGadget::ClientWidth() const { return native_->client ? native_->client->width() : 0; }
 int TGadget::ClientHeight() const { return native_->client ? native_->client->height() : 0; }
 

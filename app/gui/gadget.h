@@ -96,6 +96,8 @@ class TGadget : public TObject {
   // Position and size in the parent's client area (a window: its client size).
   TRect Shape() const;
   void SetShape(const TRect& shape);
+  // Windows: the whole window on the desktop, menu bar and frame included.
+  TRect FrameShape() const;
   int ClientWidth() const;
   int ClientHeight() const;
   void SetMinimumSize(int width, int height);

@@ -10,13 +10,14 @@
 namespace strohvik {
 namespace {
 
-// One application object serves every TGui of the process.
+// One application object serves every TGui of the process. It is never destroyed:
+// the toolkit cannot be torn down safely from the exit handlers.
 void EnsureApplication() {
   if (QApplication::instance() != nullptr) return;
   static int argc = 1;
   static char name[] = "strohvik";
   static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
+  new QApplication(argc, argv);
   // One look on every desktop, and the standard font the layout was made for.
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QFont standard("Arial");

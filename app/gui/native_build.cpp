@@ -116,6 +116,8 @@ void BuildTextArea(TGadget& gadget, const std::string& text, const TRect& shape)
   auto* area = new QPlainTextEdit(FromUtf8(text), ParentClient(gadget));
   area->setLineWrapMode(gadget.Style() & kTextAreaWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   area->document()->setDocumentMargin(2);
+  // A one-line heading has no room for a scroll bar.
+  if (shape.height < 3 * area->fontMetrics().lineSpacing()) area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QObject::connect(area, &QPlainTextEdit::textChanged, area, [&gadget] { EmitFrom(gadget, kEventGadgetAction, 0); });
   gadget.GetNative().widget = gadget.GetNative().client = area;
   gadget.SetShape(shape);

@@ -92,6 +92,8 @@ TTabStripWidget::TTabStripWidget(QWidget* parent, int barHeight)
   bar_->setDrawBase(false);
   bar_->setExpanding(false);
   bar_->setIconSize(QSize(16, 16));
+  // Tabs as low as the strip's fixed bar, so that the pages get the full client area.
+  bar_->setStyleSheet(QString("QTabBar::tab { height: %1px; padding: 0px 8px; }").arg(barHeight - 4));
 }
 
 void TTabStripWidget::paintEvent(QPaintEvent*) {

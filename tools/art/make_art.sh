@@ -75,7 +75,7 @@ brushed() {  # brushed WIDTH HEIGHT DARK LIGHT SEED FILE
   save "$tmp/brushed.png" "$6"
 }
 brushed 500 400 '#6e7378' '#b9bec3' 1 "$out/Brushed prepainted metal.png"
-brushed 512 512 '#a9adb1' '#e4e7ea' 2 "$out/gebuerstetealuminiumtextur.png"
+brushed 512 512 '#858b91' '#bfc4c9' 2 "$out/gebuerstetealuminiumtextur.png"
 convert -size 956x61 gradient:'#4a4f55-#1c1f22' \( -size 956x61 xc:gray50 -seed 4 +noise Uniform \
   -colorspace gray -motion-blur 0x40+0 -auto-level \) -compose softlight -composite -depth 8 "$tmp/nav.png"
 save "$tmp/nav.png" "$out/nav.png"

@@ -42,7 +42,7 @@ struct TEvent {
   int mods = 0;
   int x = 0;
   int y = 0;
-  std::shared_ptr<TObject> extra;
+  std::shared_ptr<TObject> extra = nullptr;
 };
 
 // "MouseDown" for 0x401 and so on; the hex number for ids without a name.

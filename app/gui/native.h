@@ -26,7 +26,7 @@ struct TGadget::Native {
   QPointer<QMenu> menu;        // menus
   QPointer<QAction> action;    // menu items; a menu's own entry in its menu bar
   QMargins insets;             // the client area inside the outer widget
-  QSize windowFrame;           // what the desktop adds around a window's client area
+  QSize windowFrame{0, 0};     // what the desktop adds around a window's client area
   QSize clientSize;            // windows: the client area asked for
   QSize minimumClientSize;
   std::optional<QColor> background;

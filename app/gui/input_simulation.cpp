@@ -1,0 +1,79 @@
+#include "app/gui/input_simulation.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEnterEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "app/gui/event.h"
+#include "app/gui/native.h"
+
+namespace strohvik {
+namespace {
+
+QWidget& InputWidget(TGadget& gadget) {
+  QWidget* widget = gadget.GetNative().client;
+  if (widget == nullptr) throw std::logic_error(gadget.Name() + " takes no mouse input");
+  return *widget;
+}
+
+Qt::MouseButton QtButton(int button) {
+  switch (button) {
+    case kMouseLeft: return Qt::LeftButton;
+    case kMouseRight: return Qt::RightButton;
+    default: return Qt::MiddleButton;
+  }
+}
+
+}  // namespace
+
+void SimulateMouseEnter(TGadget& gadget, int x, int y) {
+  QWidget& widget = InputWidget(gadget);
+  const QPointF at(x, y);
+  QEnterEvent enter(at, at, widget.mapToGlobal(at));
+  QApplication::sendEvent(&widget, &enter);
+}
+
+void SimulateMouseLeave(TGadget& gadget) {
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&InputWidget(gadget), &leave);
+}
+
+void SimulateMouseMove(TGadget& gadget, int x, int y) {
+  QWidget& widget = InputWidget(gadget);
+  const QPointF at(x, y);
+  QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &move);
+}
+
+void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y) {
+  QWidget& widget = InputWidget(gadget);
+  const QPointF at(x, y);
+  const Qt::MouseButton qtButton = QtButton(button);
+  QMouseEvent press(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), qtButton,
+                    down ? qtButton : Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &press);
+}
+
+void SimulateCloseRequest(TGadget& window) {
+  QCloseEvent close;
+  QApplication::sendEvent(window.GetNative().widget, &close);
+}
+
+void SimulateKeyChord(TGadget& window, const std::string& chord) {
+  const QKeyCombination keys = QKeySequence(QString::fromStdString(chord))[0];
+  // The test library's key clicks pass the toolkit's shortcut resolution, as typing does.
+  QTest::keyClick(window.GetNative().widget, keys.key(), keys.keyboardModifiers());
+}
+
+void SimulateMenuChoice(TGadget& item) {
+  if (QAction* action = item.GetNative().action) action->trigger();
+}
+
+void SimulateTabClick(TGadget& strip, int index) {
+  if (QTabBar* bar = strip.GetNative().tabBar) bar->setCurrentIndex(index);
+}
+
+}  // namespace strohvik

@@ -1,0 +1,25 @@
+#pragma once
+// Delivers input to gadgets the way the desktop delivers a user's input, through the
+// same toolkit paths, so that tests and the screenshot tour drive the real program.
+
+#include <string>
+
+#include "app/gui/gadget.h"
+
+namespace strohvik {
+
+void SimulateMouseEnter(TGadget& gadget, int x, int y);
+void SimulateMouseLeave(TGadget& gadget);
+void SimulateMouseMove(TGadget& gadget, int x, int y);
+// button: kMouseLeft, kMouseRight or kMouseMiddle.
+void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y);
+// The close box of a window.
+void SimulateCloseRequest(TGadget& window);
+// A key chord such as "Ctrl+B" pressed while the window is active.
+void SimulateKeyChord(TGadget& window, const std::string& chord);
+// A click on a menu item.
+void SimulateMenuChoice(TGadget& item);
+// A click on a tab of a tab strip.
+void SimulateTabClick(TGadget& strip, int index);
+
+}  // namespace strohvik

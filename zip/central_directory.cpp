@@ -85,7 +85,7 @@ std::vector<EndRecordCandidate> EndRecordCandidates(std::string_view tail, int64
 
 }  // namespace
 
-std::optional<int64_t> LocateCentralDirectory(TStream& archive) {
+std::optional<CentralDirectoryLocation> LocateCentralDirectory(TStream& archive) {
   try {
     const int64_t size = archive.Size();
     if (size < kEndRecordSize) return std::nullopt;
@@ -102,12 +102,12 @@ std::optional<int64_t> LocateCentralDirectory(TStream& archive) {
       if (!PlausibleOffset(candidate)) continue;
       const bool commentReachesEnd = candidate.position + kEndRecordSize + candidate.commentLength == size;
       if (commentReachesEnd || StartsWithCentralHeader(archive, candidate.directoryOffset)) {
-        return candidate.directoryOffset;
+        return CentralDirectoryLocation{candidate.directoryOffset, candidate.position + kEndRecordSize};
       }
     }
     const auto& last = candidates.front();
     if (!PlausibleOffset(last)) return std::nullopt;
-    return last.directoryOffset;
+    return CentralDirectoryLocation{last.directoryOffset, last.position + kEndRecordSize};
   } catch (const StreamError&) {
     return std::nullopt;
   }

@@ -12,9 +12,14 @@
 
 namespace strohvik {
 
-// The offset of the central directory named by the archive's end record, or nothing when
-// no end record with room for all its 22 bytes names a plausible directory.
-std::optional<int64_t> LocateCentralDirectory(TStream& archive);
+struct CentralDirectoryLocation {
+  int64_t directoryOffset;
+  int64_t endRecordEnd;  // the position just after the end record chosen
+};
+
+// Where the archive's end record puts the central directory, or nothing when no end
+// record with room for all its 22 bytes names a plausible directory.
+std::optional<CentralDirectoryLocation> LocateCentralDirectory(TStream& archive);
 
 // Parses the header at position in bytes and moves position past it. False, with
 // position unchanged, at a record that is not a central header or one cut off early.

@@ -59,12 +59,12 @@ int TZipFileList::ScanCentralHeader() {
     DebugLog("Invalid ZIP file!");
     return 0;
   }
-  const auto offset = LocateCentralDirectory(*zipFile);
+  const auto location = LocateCentralDirectory(*zipFile);
   std::string directory;
   try {
-    if (offset) {
-      directory.resize(static_cast<size_t>(zipFile->Size() - *offset));
-      zipFile->Seek(*offset);
+    if (location) {
+      directory.resize(static_cast<size_t>(zipFile->Size() - location->directoryOffset));
+      zipFile->Seek(location->directoryOffset);
       zipFile->ReadBytes(directory.data(), static_cast<int64_t>(directory.size()));
     }
   } catch (const StreamError&) {
@@ -74,12 +74,13 @@ int TZipFileList::ScanCentralHeader() {
     DebugLog("unable to locate central directory!");
     return 0;
   }
+  endRecordEnd_ = location->endRecordEnd;
   size_t position = 0;
   for (;;) {
     const size_t headerStart = position;
     auto entry = SZipFileEntry::Create();
     if (!ParseCentralHeader(directory, position, entry->header)) break;
-    entry->centralHeaderOffset = *offset + static_cast<int64_t>(headerStart);
+    entry->centralHeaderOffset = location->directoryOffset + static_cast<int64_t>(headerStart);
     entry->directoryIndex = static_cast<int64_t>(FileList.size());
     entry->zipFileName = entry->header.FileName;
     extractFilename(*entry);

@@ -26,6 +26,9 @@ class TZipFileList {
   // Adds an entry at the end of the list; lookups find it by its simpleFileName.
   void Append(ZipEntryPtr entry);
 
+  // The position just after the end record the scan used; 0 for a list without archive.
+  int64_t EndRecordEnd() const { return endRecordEnd_; }
+
   void extractFilename(SZipFileEntry& entry) const;
   static void deletePathFromFilename(std::string& name);
 
@@ -40,6 +43,7 @@ class TZipFileList {
   int IgnorePaths;
   // Positions in FileList, ordered by simpleFileName and then by position.
   std::vector<size_t> byName_;
+  int64_t endRecordEnd_ = 0;
 };
 
 }  // namespace strohvik

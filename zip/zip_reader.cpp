@@ -8,6 +8,7 @@
 #include "platform/host_path.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "zip/archive_view.h"
 #include "zip/created_folders.h"
 #include "zip/zip_ram_stream.h"
 
@@ -36,12 +37,16 @@ bool SameHeader(const unz_file_info64& info, const std::string& name, const SZIP
 
 int ZipReader::OpenZip(const std::string& name) {
   CloseZip();
-  unzFile handle = unzOpen(HostPath(name).c_str());
-  if (!handle) return 0;
-  m_zipFile = handle;
-  m_archiveSize = FileSize(name);
   setName(name);
   readFileList();
+  // minizip reads the directory the list came from; without a list it searches itself.
+  m_zipFile = m_zipFileList ? OpenUnzipUpTo(HostPath(name), m_zipFileList->EndRecordEnd())
+                            : unzOpen(HostPath(name).c_str());
+  if (!m_zipFile) {
+    CloseZip();
+    return 0;
+  }
+  m_archiveSize = FileSize(name);
   return 1;
 }
 

@@ -46,6 +46,13 @@ TEST_F(ZipReaderTest, MissingOrForeignFilesDoNotOpen) {
   EXPECT_EQ(reader_.ExtractFile("x", 0, ""), nullptr);
 }
 
+// minizip alone takes the last signature in the file and refuses the archive.
+TEST_F(ZipReaderTest, ExtractsFromArchivesWhoseCommentHoldsAnEndRecord) {
+  Write("archive.zip", BuildZip({FixtureEntry("a.txt", "alpha", 8)}, "see " + EndRecord(1, 1, 0, 0) + "!").bytes);
+  ASSERT_EQ(reader_.OpenZip(Sys("archive.zip")), 1);
+  EXPECT_EQ(Content(reader_.ExtractFile("a.txt", 1, "")), "alpha");
+}
+
 TEST_F(ZipReaderTest, ExtractsIntoMemoryWithOrWithoutLetterCase) {
   Open({FixtureEntry("ModDesc.xml", "<modDesc/>", 8), FixtureEntry("empty.txt")});
   EXPECT_EQ(Content(reader_.ExtractFile("ModDesc.xml", 1, "")), "<modDesc/>");

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <string_view>
 
 extern char** environ;
 
@@ -145,8 +146,17 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const fs::path& wo
   std::vector<char*> argv;
   for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
+  // Names are compared as UTF-8: in the C locale the tools would escape non-ASCII bytes.
+  std::vector<char*> environment;
+  for (char** variable = environ; *variable; ++variable) {
+    const std::string_view text(*variable);
+    if (text.rfind("LC_ALL=", 0) != 0 && text.rfind("LANG=", 0) != 0) environment.push_back(*variable);
+  }
+  std::string locale = "LC_ALL=C.UTF-8";
+  environment.push_back(locale.data());
+  environment.push_back(nullptr);
   pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environment.data());
   posix_spawn_file_actions_destroy(&actions);
   ::close(toChild[0]);
   ::close(fromChild[1]);

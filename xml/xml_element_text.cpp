@@ -27,7 +27,7 @@ class RemainingSet {
   bool Contains(size_t position) const { return next_[position] == position; }
 
   void RemoveRange(size_t first, size_t end) {
-    for (size_t i = Next(first); i < end; i = Next(i + 1)) next_[i] = static_cast<uint32_t>(i + 1);
+    for (size_t i = Next(first); i < end; i = Next(i + 1)) next_[i] = static_cast<uint32_t>(end);
   }
 
  private:
@@ -38,8 +38,8 @@ class RemainingSet {
 class MarkerPositions {
  public:
   MarkerPositions(const std::string& text, char marker) : textSize_(text.size()), remaining_(0) {
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == marker) positions_.push_back(static_cast<uint32_t>(i));
+    for (size_t i = text.find(marker); i != std::string::npos; i = text.find(marker, i + 1)) {
+      positions_.push_back(static_cast<uint32_t>(i));
     }
     remaining_ = RemainingSet(positions_.size());
   }

@@ -1,7 +1,17 @@
 #include "app/gadget_spec.h"
 
+#include <map>
+
 namespace strohvik {
 namespace {
+
+// The windows share a handful of textures; each is decoded once per run.
+PixmapPtr ResourcePicture(const std::string& name) {
+  static std::map<std::string, PixmapPtr> decoded;
+  PixmapPtr& picture = decoded[name];
+  if (!picture) picture = LoadPixmapOrThrow("incbin::" + name);
+  return picture;
+}
 
 bool IsPictureButton(const GadgetSpec& spec) {
   return spec.kind == GadgetKind::Panel && (spec.style & kPanelActive) && spec.picture != nullptr;
@@ -22,7 +32,7 @@ void ApplyLooks(TGadget& gadget, const GadgetSpec& spec, const PixmapPtr& pictur
 
 void BuildGadgets(TGui& gui, std::span<const GadgetSpec> specs) {
   for (const GadgetSpec& spec : specs) {
-    const PixmapPtr picture = spec.picture != nullptr ? LoadPixmapOrThrow(std::string("incbin::") + spec.picture) : nullptr;
+    const PixmapPtr picture = spec.picture != nullptr ? ResourcePicture(spec.picture) : nullptr;
     TRect shape = spec.shape;
     if (IsPictureButton(spec)) shape = {shape.x, shape.y, picture->Width(), picture->Height()};
     TGadget* parent = spec.parent != nullptr ? &gui.Get(spec.parent) : nullptr;
@@ -39,8 +49,7 @@ void BuildGadgets(TGui& gui, std::span<const GadgetSpec> specs) {
 void BuildTabs(TGui& gui, std::span<const TabSpec> tabs) {
   for (const TabSpec& tab : tabs) {
     TGadget& strip = gui.Get(tab.strip);
-    strip.InsertItem(strip.ItemCount(), tab.text, LoadPixmapOrThrow(std::string("incbin::") + tab.icon),
-                     &gui.Get(tab.page));
+    strip.InsertItem(strip.ItemCount(), tab.text, ResourcePicture(tab.icon), &gui.Get(tab.page));
   }
 }
 

@@ -1,6 +1,9 @@
 // Saving: the normalised text, byte for byte, and the safety of the file on failure.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "platform/debug_log.h"
 #include "tests/xml/xml_test_support.h"
@@ -79,6 +82,25 @@ TEST_F(XmlTest, SaveReplacesTheFileWholeAndKeepsItOnFailure) {
   EXPECT_EQ(log.size(), 2u);
   EXPECT_EQ(ReadFile("settings.xml"), "<E>\r\n</E>\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_), {}), 2) << "no temporary file left behind";
+}
+
+TEST_F(XmlTest, AWriteFailingHalfwayLeavesTheOldFile) {
+  WriteFile("settings.xml", "old");
+  doc->Create();
+  doc->WriteNode("E", 1);
+  doc->WriteNodeText("E", std::string(100'000, 'x'));
+  // Files may grow to 4 KiB only, so the write fails after it has begun.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  rlimit small = previous;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const int result = doc->Save(Sys("settings.xml"));
+  setrlimit(RLIMIT_FSIZE, &previous);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadFile("settings.xml"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_), {}), 1) << "no temporary file left behind";
 }
 
 TEST_F(XmlTest, Utf8PathsSurvive) {

@@ -1,0 +1,161 @@
+#include "mods/file_operations.h"
+
+#include <algorithm>
+
+#include "platform/file_system.h"
+#include "platform/file_stream.h"
+#include "platform/paths.h"
+
+namespace strohvik {
+namespace {
+
+constexpr const char* kDeleteWindow = "ChildWindow4";
+constexpr const char* kInstallWindow = "ChildWindow4_c5";
+constexpr const char* kBackupWindow = "ChildWindow13";
+constexpr const char* kNoErrors = "Keine Fehler.";
+
+std::string Replaced(std::string text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+  return text;
+}
+
+bool SameBytes(const std::string& a, const std::string& b) {
+  auto first = TFileStream::Open(a, true, false);
+  auto second = TFileStream::Open(b, true, false);
+  if (!first || !second) return false;
+  static constexpr int64_t kChunk = 1 << 16;
+  std::string left(kChunk, '\0');
+  std::string right(kChunk, '\0');
+  for (;;) {
+    const int64_t got = first->Read(left.data(), kChunk);
+    if (got != second->Read(right.data(), kChunk)) return false;
+    if (got <= 0) return got == 0;
+    if (left.compare(0, got, right, 0, got) != 0) return false;
+  }
+}
+
+// The copy is made under a temporary name beside the target and checked there, so the
+// target is replaced only by a complete copy. The content is compared where the source
+// is about to be deleted.
+bool CopyVerified(const std::string& source, const std::string& target, bool compareContent) {
+  const std::string partial = target + ".~copy";
+  const bool good = CopyFileReplacing(source, partial) && FileSize(partial) == FileSize(source) &&
+                    (!compareContent || SameBytes(source, partial)) && RenameReplacing(partial, target);
+  if (!good) DeleteFile(partial);
+  return good;
+}
+
+FileOperationOutcome Closing(const char* window, std::string status = "") {
+  FileOperationOutcome outcome;
+  outcome.windowToHide = window;
+  outcome.status = std::move(status);
+  return outcome;
+}
+
+std::string ModFolderShown(bool buttonForm, const std::string& modPath) {
+  const std::string folder = Replaced(FolderPart(modPath), '\\', '/') + "\\";
+  return buttonForm ? Replaced(folder, '/', '\\') : folder;
+}
+
+}  // namespace
+
+bool IsFolderValueSet(const std::string& folder) {
+  return !folder.empty() && folder != "0" && folder != "\\" && folder != "/";
+}
+
+std::string StorePictureCopy(const WorkingFolders& folders, const std::string& storePictureName) {
+  if (storePictureName.empty() || storePictureName == "0") return "";
+  const std::string copy = JoinPath(folders.Temp(), FilePart(storePictureName));
+  return IsFile(copy) ? copy : "";
+}
+
+ConfirmationContent ShowDeleteWindow(bool buttonForm, const WorkingFolders& folders, const std::string& modPath,
+                                     const std::string& storePictureName) {
+  ConfirmationContent content;
+  content.fileName = FilePart(modPath);
+  content.folder = ModFolderShown(buttonForm, modPath);
+  if (buttonForm) content.storePicture = StorePictureCopy(folders, storePictureName);
+  return content;
+}
+
+FileOperationOutcome DeleteLoadedMod(const std::string& modPath) {
+  const FileKind kind = KindOf(modPath);
+  if (kind == FileKind::Folder) {
+    return Closing(kDeleteWindow, "Fehler: " + modPath + " ist kein Mod-Archiv und wird nicht gelöscht.");
+  }
+  if (kind == FileKind::File && !DeleteFile(modPath)) {
+    return Closing(kDeleteWindow, "Fehler: " + modPath + " konnte nicht gelöscht werden.");
+  }
+  FileOperationOutcome outcome = Closing(kDeleteWindow, kNoErrors);
+  outcome.refreshFolderTree = true;
+  outcome.resetDisplay = true;
+  return outcome;
+}
+
+ConfirmationContent ShowInstallWindow(bool buttonForm, const WorkingFolders& folders, const std::string& modPath,
+                                      const std::string& modsFolder, const std::string& storePictureName) {
+  ConfirmationContent content;
+  content.fileName = FilePart(modPath);
+  content.folder = buttonForm ? modsFolder : modsFolder + "\\";
+  if (buttonForm) content.storePicture = StorePictureCopy(folders, storePictureName);
+  return content;
+}
+
+FileOperationOutcome InstallLoadedMod(const std::string& modPath, const std::string& modsFolder) {
+  if (!IsFolderValueSet(modsFolder)) {
+    return Closing(kInstallWindow, "Fehler: Kein Mods Ordner eingestellt (Einstellungen > Programm).");
+  }
+  const std::string target = JoinPath(modsFolder, FilePart(modPath));
+  FileOperationOutcome outcome = Closing(kInstallWindow);
+  outcome.traceLines.push_back(target);
+  if (!IsFile(modPath)) {
+    outcome.status = "Fehler: Mod-Archiv " + modPath + " nicht gefunden.";
+  } else if (SameFile(modPath, target)) {
+    outcome.status = "Der Mod liegt bereits im Mods Ordner: " + target;
+  } else if (!CopyVerified(modPath, target, false)) {
+    outcome.status = "Fehler: Installieren nach " + target + " fehlgeschlagen; nichts geändert.";
+  }
+  return outcome;
+}
+
+ConfirmationContent ShowBackupWindow(const WorkingFolders& folders, const std::string& modPath,
+                                     const std::string& title, const std::string& storePictureName) {
+  ConfirmationContent content;
+  content.title = title;
+  content.fileName = FilePart(modPath);
+  content.storePicture = StorePictureCopy(folders, storePictureName);
+  return content;
+}
+
+FileOperationOutcome BackupIntoCategory(const BackupRequest& request) {
+  if (!IsFolderValueSet(request.backupFolder)) {
+    return Closing(kBackupWindow, "Fehler: Kein Backup Ordner eingestellt (Einstellungen > Programm).");
+  }
+  if (!request.categoryFolder) return {};
+  const std::string& folder = *request.categoryFolder;
+  const std::string source = JoinPath(request.treeFolder, request.fileName);
+  const std::string target = JoinPath(folder, request.fileName);
+  const bool move = request.deleteAfterBackup == "JA";
+
+  FileOperationOutcome outcome = Closing(kBackupWindow);
+  outcome.refreshFolderTree = true;
+  outcome.traceLines.push_back(source + "<>" + target);
+  if (!IsFile(source)) {
+    outcome.status = "Fehler: " + source + " nicht gefunden; kein Backup erstellt.";
+  } else if (!CreateFolderWithParents(folder)) {
+    outcome.status = "Fehler: Ordner " + folder + " kann nicht angelegt werden; kein Backup erstellt.";
+  } else if (SameFile(source, target)) {
+    outcome.status = "Der Mod liegt bereits in dieser Kategorie: " + target;
+  } else if (!CopyVerified(source, target, move)) {
+    outcome.status = "Fehler: Backup nach " + target + " fehlgeschlagen; der Mod bleibt, wo er ist.";
+  } else if (move && !SameFile(source, request.modPath)) {
+    outcome.status = "Backup erstellt; " + source + " ist nicht der geladene Mod und bleibt erhalten.";
+  } else if (move && !DeleteFile(source)) {
+    outcome.status = "Backup erstellt, aber " + source + " konnte nicht gelöscht werden.";
+  } else {
+    outcome.resetDisplay = move;
+  }
+  return outcome;
+}
+
+}  // namespace strohvik

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <stdexcept>
@@ -52,7 +51,7 @@ void TGadget::SetText(const std::string& text) {
   const QSignalBlocker quiet(target);
   if (auto* field = qobject_cast<QLineEdit*>(native_->widget)) field->setText(value);
   else if (auto* area = qobject_cast<QPlainTextEdit*>(native_->widget)) area->setPlainText(value);
-  else if (kind_ == GadgetKind::HyperLink) static_cast<QLabel*>(native_->widget.data())->setText("<a href=\"link\">" + value.toHtmlEscaped() + "</a>");
+  else if (kind_ == GadgetKind::HyperLink) SetLinkText(*static_cast<QLabel*>(native_->widget.data()), value);
   else if (auto* label = qobject_cast<QLabel*>(native_->widget)) label->setText(value);
   else if (auto* button = qobject_cast<QPushButton*>(native_->widget)) button->setText(value);
   else if (kind_ == GadgetKind::Menu) native_->menu->setTitle(value);
@@ -66,11 +65,7 @@ void TGadget::SetText(const std::string& text) {
 std::string TGadget::GetText() const {
   if (auto* field = qobject_cast<QLineEdit*>(native_->widget)) return ToUtf8(field->text());
   if (auto* area = qobject_cast<QPlainTextEdit*>(native_->widget)) return ToUtf8(area->toPlainText());
-  if (kind_ == GadgetKind::HyperLink) {
-    QString html = static_cast<QLabel*>(native_->widget.data())->text();
-    html.remove(QRegularExpression("<[^>]*>"));
-    return ToUtf8(html.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\""));
-  }
+  if (kind_ == GadgetKind::HyperLink) return ToUtf8(native_->widget->windowTitle());
   if (auto* label = qobject_cast<QLabel*>(native_->widget)) return ToUtf8(label->text());
   if (auto* button = qobject_cast<QPushButton*>(native_->widget)) return ToUtf8(button->text());
   if (kind_ == GadgetKind::Menu) return ToUtf8(native_->menu->title());

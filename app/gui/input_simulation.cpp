@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QEnterEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -70,6 +71,10 @@ void SimulateKeyChord(TGadget& window, const std::string& chord) {
 
 void SimulateMenuChoice(TGadget& item) {
   if (QAction* action = item.GetNative().action) action->trigger();
+}
+
+void SimulateLinkClick(TGadget& hyperLink) {
+  if (auto* label = qobject_cast<QLabel*>(hyperLink.GetNative().widget)) emit label->linkActivated("link");
 }
 
 void SimulateTabClick(TGadget& strip, int index) {

@@ -19,6 +19,8 @@ void SimulateCloseRequest(TGadget& window);
 void SimulateKeyChord(TGadget& window, const std::string& chord);
 // A click on a menu item.
 void SimulateMenuChoice(TGadget& item);
+// A click on the link of a hyperlink label.
+void SimulateLinkClick(TGadget& hyperLink);
 // A click on a tab of a tab strip.
 void SimulateTabClick(TGadget& strip, int index);
 

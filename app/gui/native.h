@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QColor>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -50,6 +51,8 @@ void BuildNative(TGadget& gadget, const std::string& text, const TRect& shape);
 void PlaceClient(TGadget& gadget);
 // Sizes a window so that its client area, below the menu bar, is the size asked for.
 void FitWindow(TGadget& window);
+// A hyperlink label shows its text as a link and keeps the plain text as its title.
+void SetLinkText(QLabel& label, const QString& text);
 QPixmap ToQPixmap(const TPixmap& pixmap);
 QIcon ToQIcon(const PixmapPtr& pixmap);
 

@@ -92,7 +92,7 @@ void BuildLabel(TGadget& gadget, const std::string& text, const TRect& shape) {
 void BuildHyperLink(TGadget& gadget, const std::string& text, const TRect& shape) {
   auto* label = new QLabel(ParentClient(gadget));
   label->setTextFormat(Qt::RichText);
-  label->setText("<a href=\"link\">" + FromUtf8(text).toHtmlEscaped() + "</a>");
+  SetLinkText(*label, FromUtf8(text));
   label->setAlignment(Qt::AlignCenter);
   label->setCursor(Qt::PointingHandCursor);
   QObject::connect(label, &QLabel::linkActivated, label, [&gadget] {
@@ -233,6 +233,11 @@ void FitWindow(TGadget& window) {
     native.widget->setFixedSize(native.clientSize + bar);
   }
   PlaceClient(window);
+}
+
+void SetLinkText(QLabel& label, const QString& text) {
+  label.setWindowTitle(text);
+  label.setText("<a href=\"link\">" + text.toHtmlEscaped() + "</a>");
 }
 
 QPixmap ToQPixmap(const TPixmap& pixmap) {

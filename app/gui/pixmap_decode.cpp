@@ -1,6 +1,7 @@
 // Decoding is the one pixmap operation that needs the toolkit: its image readers
 // cover PNG, JPEG and BMP.
 #include <QImage>
+#include <algorithm>
 
 #include "app/gui/pixmap.h"
 

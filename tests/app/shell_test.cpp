@@ -265,6 +265,14 @@ TEST_F(Shell, CtrlBRunsTheHarmlessBackupOnly) {
   EXPECT_TRUE(G("ChildWindow13").Shown());
 }
 
+TEST_F(Shell, HyperLinksOpenTheirAddressThroughTheSystemDriver) {
+  SimulateLinkClick(G("HyperLink1"));
+  EXPECT_TRUE(driver_->openedUrls.empty()) << "no address yet, nothing to open";
+  G("HyperLink1").SetLinkUrl("http://example.org/strohvik/");
+  SimulateLinkClick(G("HyperLink1"));
+  EXPECT_EQ(driver_->openedUrls, std::vector<std::string>{"http://example.org/strohvik/"});
+}
+
 // Records the id, source and position of every event, in emission order.
 struct Trace : TObject {
   std::vector<TEvent> events;

@@ -17,7 +17,9 @@ constexpr int64_t kMostXmlBytes = 64 << 20;
 constexpr const char* kDescription = "modDesc.xml";
 
 // Reads the extracted copy temp + "\" + name, edits it, and writes the result to
-// temp + "\1_" + name and to work + "\" + entryName. Sets the error when a step fails.
+// temp + "\1_" + name and to work + "\" + entryName. Every edit must find its line: a
+// value that cannot be written would otherwise be reported as saved. Sets the error when
+// a step fails.
 LineEditResult WriteEditedCopy(const WorkingFolders& folders, const std::string& name,
                                const std::vector<TaggedLineEdit>& edits, const std::string& entryName) {
   LineEditResult result;
@@ -29,15 +31,17 @@ LineEditResult WriteEditedCopy(const WorkingFolders& folders, const std::string&
   }
   result = EditTaggedLines(bytes, edits, name);
   if (!result.error.empty()) return result;
+  for (size_t i = 0; i < edits.size(); ++i) {
+    if (result.replaced[i] == 0) {
+      result.error = "Fehler: " + name + " enthält kein <" + edits[i].tag + ">; nichts gespeichert.";
+      return result;
+    }
+  }
   const std::string edited = JoinPath(folders.Temp(), "1_" + name);
   if (!WriteFileAtomically(edited, result.text) || !CopyFileReplacing(edited, JoinPath(folders.Work(), entryName))) {
     result.error = "Fehler: " + name + " kann nicht geschrieben werden; nichts gespeichert.";
   }
   return result;
-}
-
-std::string NoLineWith(const std::string& name, const std::string& tag) {
-  return "Fehler: " + name + " enthält kein <" + tag + ">; nichts gespeichert.";
 }
 
 EditOutcome Failed(std::string error) {
@@ -84,7 +88,6 @@ EditOutcome SaveCapacity(const WorkingFolders& folders, const std::string& vehic
   }
   const LineEditResult edit = WriteEditedCopy(folders, file, {{"capacity", capacity}}, entryName);
   if (!edit.error.empty()) return Failed(edit.error);
-  if (edit.replaced[0] == 0) return Failed(NoLineWith(file, "capacity"));
   EditOutcome outcome;
   outcome.workFile = JoinPath(folders.Work(), entryName);
   return outcome;
@@ -99,12 +102,10 @@ EditOutcome SavePrice(const WorkingFolders& folders, const std::string& vehicleF
   if (!refusal.empty()) return Failed(refusal);
 
   std::vector<TaggedLineEdit> edits = {{"price", price}};
+  // Without the new reference the edited vehicle copy would be packed but never read.
   if (moved) edits.push_back({"xmlFilename", vehicleCopyName, true});
   const LineEditResult edit = WriteEditedCopy(folders, kDescription, edits, entryName);
   if (!edit.error.empty()) return Failed(edit.error);
-  if (edit.replaced[0] == 0) return Failed(NoLineWith(kDescription, "price"));
-  // Without the new reference the edited vehicle copy would be packed but never read.
-  if (moved && edit.replaced[1] == 0) return Failed(NoLineWith(kDescription, "xmlFilename"));
 
   EditOutcome outcome;
   outcome.workFile = JoinPath(folders.Work(), entryName);

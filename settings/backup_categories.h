@@ -16,6 +16,8 @@ inline constexpr const char* kCategoryFileName = "Kategorien.xml";
 struct CategoryNode {
   std::string text;
   std::vector<std::string> children;
+
+  bool operator==(const CategoryNode&) const = default;
 };
 
 // The two-level tree the category views show, in file order. A missing file gives an

@@ -1,0 +1,4 @@
+# Listing a mods folder of 2,000 archives for the folder tree.
+strohvik_add_bench(settings_listing_bench
+  SOURCES settings_listing_bench.cpp
+  LIBS strohvik_mods)

@@ -1,0 +1,79 @@
+#include "mods/archive_extraction.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "mods/temp_copy.h"
+#include "mods/texture_converter.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "zip/zip_reader.h"
+
+namespace strohvik {
+namespace {
+
+// No file a mod page reads comes near this; a larger entry is refused before it fills
+// the disk.
+constexpr int64_t kLargestCopiedEntry = int64_t{256} << 20;
+
+// Only a picture may be stood in for by its DDS texture; a vehicle file tractor.xml
+// must not turn into tractor.dds.
+bool IsPictureName(const std::string& lowerCaseName) {
+  static constexpr std::array<std::string_view, 6> kPictureExtensions{"dds", "png", "jpg", "jpeg", "bmp", "tga"};
+  const std::string extension = Extension(lowerCaseName);
+  for (const auto picture : kPictureExtensions) {
+    if (extension == picture) return true;
+  }
+  return false;
+}
+
+bool IsDdsStandIn(const std::string& entry, const std::string& wanted) {
+  return Extension(entry) == "dds" && WithoutExtension(entry) == WithoutExtension(wanted);
+}
+
+// A folder entry is never copied: the temp folder holds files only.
+bool CopyEntry(ZipReader& reader, const SZipFileEntry& entry, const std::string& destination) {
+  if (entry.IsDirectory()) return false;
+  return reader.ExtractFileToDisk(entry.zipFileName, destination, 0, "") == 1;
+}
+
+bool CopyDdsAndConvert(const ModEnvironment& environment, ZipReader& reader, const SZipFileEntry& entry,
+                       const std::string& targetName) {
+  const auto copyName = TempCopyName(targetName);
+  if (!copyName) return false;
+  const std::string ddsName = WithoutExtension(*copyName) + ".dds";
+  if (!CopyEntry(reader, entry, JoinPath(environment.folders.Temp(), ddsName))) return false;
+  reader.CloseZip();
+  ConvertTexture(environment, ddsName);
+  return true;
+}
+
+bool CopyMatchingEntry(const ModEnvironment& environment, const std::string& archivePath,
+                       const std::string& wantedName, const std::string& targetName) {
+  const auto reader = ZipReader::Create();
+  if (reader->OpenZip(archivePath) != 1) return false;
+  reader->SetExtractLimit(kLargestCopiedEntry);
+  const std::string wanted = AsciiLower(wantedName);
+  const bool wantsPicture = IsPictureName(wanted);
+  for (int index = 0; index < reader->getFileCount(); ++index) {
+    const auto entry = reader->getFileInfo(index);
+    const std::string stored = AsciiLower(entry->zipFileName);
+    if (wantsPicture && IsDdsStandIn(stored, wanted)) return CopyDdsAndConvert(environment, *reader, *entry, targetName);
+    if (stored == wanted) {
+      const auto destination = TempCopyPath(environment.folders, targetName);
+      return destination && CopyEntry(*reader, *entry, *destination);
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string ExtractFromArchive(const ModEnvironment& environment, LoadedMod& mod, const std::string& archivePath,
+                               const std::string& wantedName, const std::string& targetName) {
+  mod.foundFlag = CopyMatchingEntry(environment, archivePath, wantedName, targetName) ? "JA" : "NEIN";
+  return mod.foundFlag;
+}
+
+}  // namespace strohvik

@@ -1,0 +1,81 @@
+#include "mods/mod_reading.h"
+
+#include <optional>
+
+#include "mods/archive_extraction.h"
+#include "mods/mod_texts.h"
+#include "mods/store_picture.h"
+#include "mods/vehicle_data.h"
+#include "platform/paths.h"
+#include "xml/xml_file.h"
+
+namespace strohvik {
+namespace {
+
+constexpr char kNone[] = "0";
+constexpr char kDescriptionName[] = "modDesc.xml";
+
+std::string OrIfMissing(const std::string& value, const std::string& placeholder) {
+  return value == kNone ? placeholder : value;
+}
+
+// Only the exact words change the label; "TRUE" or a missing attribute leave it.
+std::optional<std::string> MultiplayerLabel(const std::string& supported) {
+  if (supported == "true") return kMultiplayerYes;
+  if (supported == "false") return kMultiplayerNo;
+  return std::nullopt;
+}
+
+// The text fields and the fuel label are emptied; the multiplayer label and the
+// fill-type tree keep what they showed.
+ModPage NoDescriptionPage(LoadedMod& mod) {
+  mod.storePictureName = kNone;
+  mod.vehicleFileName = kNone;
+  ModPage page;
+  page.picture = kEmptyPicture;
+  page.status = kNoModDescription;
+  return page;
+}
+
+// Open fails on a damaged or oversized file; a file without a modDesc tag is no
+// description either, though it parses.
+bool OpenDescription(XMLFile& description, const std::string& path) {
+  return description.Open(path) == 1 && description.GetNodeType("modDesc") != 0;
+}
+
+void ReadDescriptionFields(const XMLFile& description, ModPage& page) {
+  page.multiplayer = MultiplayerLabel(description.ReadNodeValue("modDesc/multiplayer", "supported"));
+  page.author = OrIfMissing(description.ReadNodeText("modDesc/author"), kNoInfo);
+  page.title = OrIfMissing(description.ReadNodeText("modDesc/title/de"), kNoInfo);
+  page.version = description.ReadNodeText("modDesc/version");
+  page.description = OrIfMissing(description.ReadNodeText("modDesc/description/de"), kNoInfo);
+  page.price = description.ReadNodeText("modDesc/price");
+}
+
+}  // namespace
+
+ModPage ReadMod(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
+  mod.modPath = modPath;
+  if (ExtractFromArchive(environment, mod, modPath, kDescriptionName, kDescriptionName) != "JA") {
+    return NoDescriptionPage(mod);
+  }
+  const auto description = XMLFile::New();
+  ModPage page;
+  page.descriptionRead = OpenDescription(*description, JoinPath(environment.folders.Temp(), kDescriptionName));
+  ReadDescriptionFields(*description, page);
+  mod.vehicleFileName = description->ReadNodeText("modDesc/storeItems/storeItem/xmlFilename");
+  mod.storePictureName = ChooseStorePictureName(*description);
+
+  const StorePictureView picture = ShowStorePicture(environment, mod);
+  page.picture = picture.picture;
+  page.status = page.descriptionRead ? picture.status : kUnreadableModDescription;
+
+  const VehicleData vehicle = ShowVehicleData(environment, mod);
+  page.capacity = vehicle.capacity;
+  page.fuelCapacity = vehicle.fuelCapacity;
+  page.fillTypes = vehicle.fillTypes;
+  page.fileName = FilePart(modPath);
+  return page;
+}
+
+}  // namespace strohvik

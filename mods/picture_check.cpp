@@ -1,0 +1,53 @@
+#include "mods/picture_check.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "platform/stream.h"
+
+namespace strohvik {
+namespace {
+
+constexpr size_t kTgaHeaderSize = 18;
+
+bool StartsWith(std::string_view bytes, std::string_view signature) { return bytes.substr(0, signature.size()) == signature; }
+
+// TGA has no magic number; its header is plausible when the colour map type, the image
+// type and the pixel depth hold values the format defines and the picture is not empty.
+bool IsTgaHeader(std::string_view bytes) {
+  if (bytes.size() < kTgaHeaderSize) return false;
+  const auto byte = [&bytes](size_t at) { return static_cast<uint8_t>(bytes[at]); };
+  const bool colourMapType = byte(1) <= 1;
+  const uint8_t type = byte(2);
+  const bool imageType = type == 1 || type == 2 || type == 3 || type == 9 || type == 10 || type == 11;
+  const uint8_t depth = byte(16);
+  const bool pixelDepth = depth == 8 || depth == 15 || depth == 16 || depth == 24 || depth == 32;
+  const bool notEmpty = (byte(12) | byte(13)) != 0 && (byte(14) | byte(15)) != 0;
+  return colourMapType && imageType && pixelDepth && notEmpty;
+}
+
+bool HasPictureSignature(std::string_view bytes) {
+  static constexpr std::array<std::string_view, 3> kSignatures{
+      std::string_view("\x89PNG\r\n\x1a\n", 8), std::string_view("\xff\xd8\xff", 3), std::string_view("BM", 2)};
+  for (const auto signature : kSignatures) {
+    if (StartsWith(bytes, signature)) return true;
+  }
+  return IsTgaHeader(bytes);
+}
+
+std::string ReadStart(const std::string& path) {
+  std::string bytes(kTgaHeaderSize, '\0');
+  const auto stream = ReadStream(path);
+  if (!stream) return {};
+  bytes.resize(static_cast<size_t>(stream->Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
+  stream->Close();
+  return bytes;
+}
+
+}  // namespace
+
+bool CanShowPicture(const std::string& path) { return IsFile(path) && HasPictureSignature(ReadStart(path)); }
+
+}  // namespace strohvik

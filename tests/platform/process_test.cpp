@@ -39,7 +39,9 @@ TEST(SplitCommandLine, FollowsTheWindowsRules) {
 class RunProcessTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::path(testing::TempDir()) / "process_test";
+    // Own folder per test: ctest runs the tests of this fixture in parallel processes.
+    folder_ = fs::path(testing::TempDir()) /
+              ("process_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "work dir");
     output_ = (folder_ / "echo.txt").string();

@@ -30,7 +30,7 @@ const std::string kInformationNote =
     "oder Tipps gegeben haben.\n"
     "\n" + kRule + "\n";
 
-const char* const kFirstStartText =
+const char* const kSettingsFirstStartText =
     "Beim ersten Start von Strohvik.\n"
     "Muss man ein paar Einstellungen tätigen.\n"
     "Diese sind das man die Ordner des Spiels sowie\n"
@@ -107,7 +107,7 @@ const GadgetSpec kSettingsWindow[] = {
      .style = kPanelRaised, .picture = "Images/holzblocktextur.png", .pictureMode = kPixmapTile,
      .colour = TRgb{255, 174, 174}},
     {.name = "TextArea1", .kind = K::TextArea, .parent = "PlainPanel5", .shape = {7, 6, 311, 120},
-     .text = kFirstStartText, .style = kTextAreaWordWrap},
+     .text = kSettingsFirstStartText, .style = kTextAreaWordWrap},
     {.name = "PlainPanel4", .kind = K::Panel, .parent = "ChildWindow6", .shape = {11, 163, 331, 158},
      .style = kPanelRaised, .picture = kAluminium, .pictureMode = kPixmapTile, .colour = TRgb{177, 207, 182}},
     {.name = "Label18", .kind = K::Label, .parent = "PlainPanel4", .shape = {4, 5, 318, 19},
@@ -177,8 +177,6 @@ const GadgetSpec kInstallWindow[] = {
 };
 
 }  // namespace
-
-const char* FirstStartText() { return kFirstStartText; }
 
 void BuildDialogWindows(TGui& gui) {
   const std::span<const GadgetSpec> windows[] = {kAboutWindow,  kInformationWindow, kWaitWindow,   kBackupWindow,

@@ -12,7 +12,5 @@ void BuildMainWindow(TGui& gui);
 void BuildDialogWindows(TGui& gui);
 // Hides every page of the tab strip, then shows the page of the given tab.
 void ShowTabPage(TGui& gui, int index);
-// The settings dialog's text for a first start.
-const char* FirstStartText();
 
 }  // namespace strohvik

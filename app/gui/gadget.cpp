@@ -193,11 +193,6 @@ void TGadget::SetFont(const TFont& font) {
   if (native_->action && native_->action->font() != value) native_->action->setFont(value);
 }
 
-TFont TGadget::Font() const {
-  const QFont font = native_->widget ? native_->widget->font() : QApplication::font();
-  return {ToUtf8(font.family()), font.pixelSize() * 72 / 96, font.bold(), font.italic()};
-}
-
 void TGadget::SetPixmap(const PixmapPtr& pixmap, int flags) {
   if (pixmap == native_->pixmap && flags == native_->pixmapFlags) return;
   native_->pixmap = pixmap;

@@ -108,7 +108,6 @@ class TGadget : public TObject {
   void SetColor(TRgb colour);
   void SetTextColor(TRgb colour);
   void SetFont(const TFont& font);
-  TFont Font() const;
 
   // A panel's background (flags: PixmapMode), a window's icon, a button's, tab's or
   // menu item's icon.

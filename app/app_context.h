@@ -6,20 +6,22 @@
 #include <string>
 
 #include "app/gui/gui.h"
+#include "mods/loaded_mod.h"
+#include "mods/working_folders.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_values.h"
 
 namespace strohvik {
 
 // The process-wide values, plain strings as the rest of the program reads them.
 struct TAppState {
-  std::string programVersion = "1.7.0";
-  std::string startupCheckDone = "NEIN";  // "JA" once the start-up settings check has run
-  std::string settingsDialogMode;         // "", "VERSION" or "NEW"
-  std::string gameFolder;
-  std::string modsFolder;
-  std::string backupFolder;
-  std::string modPath;     // empty: no mod is loaded
-  std::string treeFolder;  // the folder the folder tree lists, ending in "\"
+  std::string programVersion = kProgramVersion;
+  SettingsDialogState settingsDialog;
+  SettingsValues settings;
+  LoadedMod mod;           // mod.modPath empty: no mod is loaded
+  std::string treeFolder;  // the folder the folder tree lists, ending in "\"; empty: none
   std::string deleteAfterBackup = "NEIN";
+  WorkingFolders folders = WorkingFolders::Current();
 };
 
 struct TAppContext {

@@ -1,7 +1,6 @@
 #pragma once
 // The operations the event loop calls, by the names the rest of the program knows them.
-// Those that belong to later parts of the program (loading, settings, backup,
-// repacking, the version check, ...) are still empty here; each fills in its own.
+// Each puts on the gadgets what the plain functions of mods/ and settings/ return.
 
 #include <string>
 
@@ -13,9 +12,8 @@ namespace strohvik {
 void LoadMod(TAppContext& app, const std::string& path);
 void ResetDisplay(TAppContext& app);
 void ClearTempFolder(TAppContext& app);
-void SaveCapacity(TAppContext& app);
-void SavePrice(TAppContext& app);
-void Repack(TAppContext& app);
+// SmartButton34 and "Mod Speichern": capacity, price, then the repack of the loaded mod.
+void SaveMod(TAppContext& app);
 
 // File management.
 void ShowDeleteWindow(TAppContext& app, bool buttonForm);
@@ -26,20 +24,21 @@ void ShowBackupWindow(TAppContext& app, const std::string& deleteAfter);
 void BackupIntoCategory(TAppContext& app, const std::string& category);
 void StartGame(TAppContext& app);
 void FillFolderTree(TAppContext& app, const std::string& folder);
+// A double click (or Enter) on a node of TreeView3: an archive loads, a category node
+// lists its folder.
+void OpenFolderTreeNode(TAppContext& app, const std::string& nodeText);
 void PlayClickSound(TAppContext& app);
 
 // Settings and online services.
 void RunStartupSettingsCheck(TAppContext& app);
 void LoadSettings(TAppContext& app);
-void SaveSettingsFromValues(TAppContext& app);
-void SaveSettingsFromFields(TAppContext& app);
+// The settings dialog's OK button.
+void SaveSettings(TAppContext& app);
 void OpenSettingsFromMenu(TAppContext& app);
 void AskForGameFolder(TAppContext& app);
 void AskForModsFolder(TAppContext& app);
 void AskForBackupFolder(TAppContext& app);
 void FillCategoryTree(TAppContext& app, TGadget& tree);
-// The folder of a backup category node; empty for a category heading.
-std::string CategoryFolderOf(TAppContext& app, const std::string& category);
 void CheckOnlineVersion(TAppContext& app);
 void OpenWebPage(TAppContext& app, const std::string& path);
 

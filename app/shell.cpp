@@ -19,7 +19,7 @@ struct Route {
 
 void LoadModFromRequester(TAppContext& app) {
   LoadMod(app, "");
-  FillFolderTree(app, app.state.modPath);
+  FillFolderTree(app, app.state.mod.modPath);
 }
 
 void ShowBackupCategories(TAppContext& app) {
@@ -30,20 +30,7 @@ void ShowBackupCategories(TAppContext& app) {
 void ShowModsFolder(TAppContext& app) {
   ResetDisplay(app);
   app.Gadget("TextArea5").SetText("Mods Ordner :");
-  FillFolderTree(app, app.state.modsFolder);
-}
-
-void SaveMod(TAppContext& app) {
-  if (!app.Gadget("TextField6").GetText().empty()) SaveCapacity(app);
-  SavePrice(app);
-  Repack(app);
-}
-
-void SaveSettings(TAppContext& app) {
-  if (app.state.settingsDialogMode == "VERSION")
-    SaveSettingsFromValues(app);
-  else
-    SaveSettingsFromFields(app);
+  FillFolderTree(app, app.state.settings.modsFolder);
 }
 
 void ShowAboutWindow(TAppContext& app) { OpenDialog(app, "ChildWindow2"); }
@@ -148,7 +135,6 @@ bool IsActionFrom(const TEvent& event, TGadget& gadget) {
 
 TShell::TShell(TGui& gui) : app_{gui, {}, std::nullopt} {
   RegisterEmbeddedResources();
-  app_.state.startupCheckDone = "NEIN";
   // A failure here is left to the operations that use the folders.
   CreateFolderWithParents(CurrentDirectory() + "\\Data_Temp");
   CreateFolderWithParents(CurrentDirectory() + "\\LS_2011_Data_Temp");
@@ -197,9 +183,9 @@ void TShell::AfterEvent(const TEvent* event) {
   app_.Gadget("Label9").SetText("Version : v" + state.programVersion);
   app_.Gadget("Label47").SetText("v" + state.programVersion);
   RunStartupSettingsCheck(app_);
-  app_.Gadget("SmartButton30").SetEnabled(IsFile(JoinPath(state.gameFolder, "FarmingSimulator2011.exe")));
+  app_.Gadget("SmartButton30").SetEnabled(IsFile(JoinPath(state.settings.gameFolder, "FarmingSimulator2011.exe")));
   if (event != nullptr) RunTreeActions(*event);
-  const bool modLoaded = !state.modPath.empty();
+  const bool modLoaded = !state.mod.modPath.empty();
   for (const char* command : kModCommands) app_.Gadget(command).SetEnabled(modLoaded);
   TGadget& capacity = app_.Gadget("TextField6");
   capacity.SetEnabled(!capacity.GetText().empty());
@@ -210,14 +196,7 @@ void TShell::RunTreeActions(const TEvent& event) {
   if (IsActionFrom(event, app_.Gadget("TreeView3"))) {
     TTreeNode* node = app_.Gadget("TreeView3").SelectedNode();
     if (node == nullptr) return;
-    const std::string text = node->Text();
-    if (Extension(text) == "zip") {
-      LoadMod(app_, app_.state.treeFolder + text);
-      return;
-    }
-    ResetDisplay(app_);
-    const std::string folder = CategoryFolderOf(app_, text);
-    if (!folder.empty()) FillFolderTree(app_, folder);
+    OpenFolderTreeNode(app_, node->Text());
   }
   if (IsActionFrom(event, app_.Gadget("TreeView4"))) {
     TTreeNode* node = app_.Gadget("TreeView4").SelectedNode();

@@ -12,7 +12,7 @@
 
 namespace strohvik {
 
-class TSystemDriver {
+class TSystemDriver : public ProcessRunner {
  public:
   virtual ~TSystemDriver() = default;
   // Paths in the system's "\" form; the empty string when the user cancels. A filter is
@@ -21,7 +21,7 @@ class TSystemDriver {
   virtual std::string RequestDir(const std::string& title, const std::string& start) = 0;
   // Returns at once; false when nothing could take the address.
   virtual bool OpenURL(const std::string& url) = 0;
-  virtual ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) = 0;
+  ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override = 0;
 };
 
 std::shared_ptr<TSystemDriver> CreateDesktopSystemDriver();

@@ -23,7 +23,7 @@ TEST_F(FirstStart, ShowsTheMainWindowAndTheSettingsDialogOverIt) {
   EXPECT_FALSE(G("ChildWindow11").Shown());
   EXPECT_TRUE(G("ChildWindow6").Shown());
   EXPECT_FALSE(G("Window1").Enabled());
-  EXPECT_EQ(App().state.startupCheckDone, "JA");
+  EXPECT_EQ(App().state.settingsDialog.startupCheckFlag, "JA");
   EXPECT_EQ(G("Label9").GetText(), "Version : v1.7.0");
   EXPECT_EQ(G("Label47").GetText(), "v1.7.0");
 }
@@ -70,7 +70,7 @@ TEST_F(Shell, ModCommandsAreEnabledExactlyWhileAModIsLoaded) {
                                   "Window1#ModSpeichern"};
   shell_->HandlePending();
   for (const char* command : commands) EXPECT_FALSE(G(command).Enabled()) << command;
-  App().state.modPath = "C:\\Spiele\\mods\\Traktor.zip";
+  App().state.mod.modPath = "C:\\Spiele\\mods\\Traktor.zip";
   shell_->AfterEvent(nullptr);
   for (const char* command : commands) EXPECT_TRUE(G(command).Enabled()) << command;
   for (const char* untouched : {"SmartButton25", "SmartButton29", "SmartButton32", "SmartButton33", "Window1#ModLaden"})
@@ -90,13 +90,13 @@ TEST_F(Shell, TheCapacityFieldIsEnabledOnlyWhileItHoldsText) {
 
 TEST_F(Shell, TheGameButtonFollowsTheGameExecutable) {
   std::filesystem::create_directory(folder_ / "Spiel");
-  App().state.gameFolder = folder_.string() + "\\Spiel";
+  App().state.settings.gameFolder = folder_.string() + "\\Spiel";
   shell_->AfterEvent(nullptr);
   EXPECT_FALSE(G("SmartButton30").Enabled());
   std::ofstream(folder_ / "Spiel" / "FarmingSimulator2011.exe") << "";
   shell_->AfterEvent(nullptr);
   EXPECT_TRUE(G("SmartButton30").Enabled());
-  App().state.gameFolder += "\\";
+  App().state.settings.gameFolder += "\\";
   shell_->AfterEvent(nullptr);
   EXPECT_TRUE(G("SmartButton30").Enabled()) << "no second separator after a trailing one";
 }
@@ -181,7 +181,7 @@ TEST_F(Shell, InformationOkKeepsTheMainWindowDisabledWhileAnotherDialogIsOpen) {
 TEST_F(Shell, TheSettingsCloseBoxReactivatesTheMainWindowAndSavesNothing) {
   shell_->HandlePending();
   Send(kEventMenuAction, "Window1#Programm");
-  EXPECT_EQ(App().state.settingsDialogMode, "NEW");
+  EXPECT_EQ(App().state.settingsDialog.mode, "NEW");
   EXPECT_EQ(G("TextArea1").GetText(),
             "Hier die Ordnerpfade zu eurer LS 2011 Installation angeben.Und noch einen Ordner zum erstellen der "
             "Backups angeben.");
@@ -191,7 +191,7 @@ TEST_F(Shell, TheSettingsCloseBoxReactivatesTheMainWindowAndSavesNothing) {
 }
 
 TEST_F(Shell, TheDeleteWindowShowsTheFolderInTheFormOfItsOpener) {
-  App().state.modPath = "C:\\Spiele/mods\\Traktor.zip";
+  App().state.mod.modPath = "C:\\Spiele/mods\\Traktor.zip";
   shell_->AfterEvent(nullptr);
   Send(kEventGadgetAction, "SmartButton28");
   EXPECT_EQ(G("TextField9").GetText(), "Traktor.zip");
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ExitPaths, ::testing::ValuesIn(kExitCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Shell, TheGameRunsFromTheGameFolderAndEndsTheProgramEvenWhenItFailsToStart) {
-  App().state.gameFolder = "C:\\Spiele\\LS2011";
+  App().state.settings.gameFolder = "C:\\Spiele\\LS2011";
   driver_->processResults.push_back({false, -1});
   Emit(kEventGadgetAction, "SmartButton30");
   EXPECT_EQ(shell_->Run(), 0);
@@ -248,7 +248,7 @@ TEST_F(Shell, OtherCloseBoxesDoNotEndTheRun) {
 }
 
 TEST_F(Shell, CtrlBRunsTheHarmlessBackupOnly) {
-  App().state.modPath = "C:\\mods\\Traktor.zip";
+  App().state.mod.modPath = "C:\\mods\\Traktor.zip";
   shell_->HandlePending();
   G("Window1").Activate();
   shell_->HandlePending();

@@ -7,13 +7,13 @@
 #include <thread>
 
 #include "app/commands.h"
+#include "tests/app/screenshot_scenes.h"
 #include "app/gui/gui.h"
 #include "app/shell.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 
 namespace strohvik {
-namespace {
 
 void Settle(TShell& shell) {
   for (int i = 0; i < 20; ++i) {
@@ -31,7 +31,6 @@ void Photograph(TShell& shell, TGadget& window, const std::string& file) {
   RunProcess({"import", "-window", "root", "-crop", crop, "+repage", file}, "");
 }
 
-}  // namespace
 }  // namespace strohvik
 
 int main(int argc, char** argv) {
@@ -64,6 +63,9 @@ int main(int argc, char** argv) {
     CloseDialog(app, dialog.window);
     gui.Get(dialog.window).SetShow(false);
   }
+
+  PhotographModScenes(shell, out);
+  PhotographSettingsScenes(shell, out);
 
   main.SetShape({main.Shape().x, main.Shape().y, 1200, 700});
   Photograph(shell, main, out + "/main-window-1200x700.png");

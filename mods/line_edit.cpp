@@ -45,6 +45,16 @@ bool HoldsOnlyTheElement(std::string_view line, const std::string& open, const s
   return text.find('<') == std::string_view::npos && AllBlank(line.substr(end + close.size()));
 }
 
+// One tab, a blank for each character before the tag, then the element.
+std::string TaggedLine(size_t indent, const std::string& open, const std::string& value, const std::string& close) {
+  std::string line(1, '\t');
+  line.append(indent, ' ');
+  line += open;
+  line += value;
+  line += close;
+  return line;
+}
+
 }  // namespace
 
 LineEditResult EditTaggedLines(std::string_view bytes, const std::vector<TaggedLineEdit>& edits,
@@ -71,7 +81,7 @@ LineEditResult EditTaggedLines(std::string_view bytes, const std::vector<TaggedL
         result.replaced.clear();
         return result;
       }
-      line = "\t" + std::string(at, ' ') + open + edit.value + close;
+      line = TaggedLine(at, open, edit.value, close);
       ++result.replaced[i];
     }
     text += line + "\r\n";

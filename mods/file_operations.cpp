@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/file_stream.h"
 #include "platform/paths.h"
+#include "settings/folder_value.h"
 
 namespace strohvik {
 namespace {
@@ -59,10 +60,6 @@ std::string ModFolderShown(bool buttonForm, const std::string& modPath) {
 
 }  // namespace
 
-bool IsFolderValueSet(const std::string& folder) {
-  return !folder.empty() && folder != "0" && folder != "\\" && folder != "/";
-}
-
 std::string StorePictureCopy(const WorkingFolders& folders, const std::string& storePictureName) {
   if (storePictureName.empty() || storePictureName == "0") return "";
   const std::string copy = JoinPath(folders.Temp(), FilePart(storePictureName));
@@ -102,7 +99,7 @@ ConfirmationContent ShowInstallWindow(bool buttonForm, const WorkingFolders& fol
 }
 
 FileOperationOutcome InstallLoadedMod(const std::string& modPath, const std::string& modsFolder) {
-  if (!IsFolderValueSet(modsFolder)) {
+  if (!IsFolderSet(modsFolder)) {
     return Closing(kInstallWindow, "Fehler: Kein Mods Ordner eingestellt (Einstellungen > Programm).");
   }
   const std::string target = JoinPath(modsFolder, FilePart(modPath));
@@ -128,7 +125,7 @@ ConfirmationContent ShowBackupWindow(const WorkingFolders& folders, const std::s
 }
 
 FileOperationOutcome BackupIntoCategory(const BackupRequest& request) {
-  if (!IsFolderValueSet(request.backupFolder)) {
+  if (!IsFolderSet(request.backupFolder)) {
     return Closing(kBackupWindow, "Fehler: Kein Backup Ordner eingestellt (Einstellungen > Programm).");
   }
   if (!request.categoryFolder) return {};

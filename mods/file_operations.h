@@ -65,8 +65,4 @@ struct BackupRequest {
 // Copies (or moves) tree folder + file name into the category folder.
 FileOperationOutcome BackupIntoCategory(const BackupRequest& request);
 
-// False for a folder setting that names no folder: empty, "0" (missing from the
-// settings file) or a lone separator (a cancelled folder requester).
-bool IsFolderValueSet(const std::string& folder);
-
 }  // namespace strohvik

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "mods/file_operations.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/paths.h"
+#include "settings/folder_value.h"
 
 namespace strohvik {
 
@@ -34,7 +34,7 @@ std::string FindProgram(const std::string& name, const std::string& searchPath) 
 StartGameOutcome StartGame(const std::string& gameFolder, const WorkingFolders& folders, ProcessRunner& runner,
                            const std::string& searchPath) {
   StartGameOutcome outcome;
-  if (!IsFolderValueSet(gameFolder)) {
+  if (!IsFolderSet(gameFolder)) {
     outcome.status = "Fehler: Kein Spiele Ordner eingestellt (Einstellungen > Programm).";
     return outcome;
   }

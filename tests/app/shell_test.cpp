@@ -212,7 +212,6 @@ const ExitCase kExitCases[] = {
     {"BeendenButton", kEventGadgetAction, "SmartButton29"},
     {"BeendenMenu", kEventMenuAction, "Window1#Beenden"},
     {"WaitWindowCloseRequest", kEventWindowClose, "ChildWindow11"},
-    {"GameEnded", kEventGadgetAction, "SmartButton30"},
 };
 
 class ExitPaths : public ShellFixture, public ::testing::WithParamInterface<ExitCase> {};
@@ -224,15 +223,6 @@ TEST_P(ExitPaths, TheLoopReturnsExitCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ExitPaths, ::testing::ValuesIn(kExitCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Shell, TheGameRunsFromTheGameFolderAndEndsTheProgramEvenWhenItFailsToStart) {
-  App().state.settings.gameFolder = "C:\\Spiele\\LS2011";
-  driver_->processResults.push_back({false, -1});
-  Emit(kEventGadgetAction, "SmartButton30");
-  EXPECT_EQ(shell_->Run(), 0);
-  ASSERT_EQ(driver_->startedProcesses.size(), 1u);
-  EXPECT_EQ(driver_->startedProcesses[0], std::vector<std::string>{"C:\\Spiele\\LS2011\\FarmingSimulator2011.exe"});
-}
 
 TEST_F(Shell, TheCloseBoxOfTheMainWindowEndsTheRunWithoutTheToolkitClosingIt) {
   shell_->HandlePending();

@@ -42,6 +42,13 @@ TEST_F(FileOperationsTest, FailedInstallKeepsEverythingAndSaysSo) {
 
   outcome = InstallLoadedMod(Sys("downloads\\gone.zip"), Sys("downloads\\"));
   EXPECT_NE(outcome.status.find("nicht gefunden"), std::string::npos) << outcome.status;
+
+  // The copy cannot be written beside the target: the installed older copy stays whole.
+  Write("mods/tractor.zip", "older copy");
+  std::filesystem::create_directories(Host("mods/tractor.zip.~copy"));
+  outcome = InstallLoadedMod(Sys("downloads\\tractor.zip"), Sys("mods\\"));
+  EXPECT_EQ(outcome.status.rfind("Fehler: Installieren nach", 0), 0u) << outcome.status;
+  EXPECT_EQ(Read("mods/tractor.zip"), "older copy");
 }
 
 TEST_F(FileOperationsTest, UnsetFoldersAreRefusedBeforeAnythingIsCopied) {

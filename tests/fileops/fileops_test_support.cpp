@@ -1,5 +1,6 @@
 #include "tests/fileops/fileops_test_support.h"
 
+#include <cstdio>
 #include <fstream>
 
 #include "platform/file_system.h"
@@ -76,6 +77,40 @@ Entries FileOpsTest::ReadMod(const std::string& relative) const {
     entries[name] = content;
   }
   return entries;
+}
+
+namespace {
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string OutputOf(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
+  ::pclose(pipe);
+  return output;
+}
+
+// The value of "field": "text" in a JSON record whose texts hold no escapes.
+std::string JsonText(const std::string& json, const std::string& field) {
+  const std::string key = "\"" + field + "\": \"";
+  const size_t start = json.find(key);
+  if (start == std::string::npos) return "";
+  const size_t from = start + key.size();
+  return json.substr(from, json.find('"', from) - from);
+}
+
+}  // namespace
+
+std::string FileOpsTest::Inspected(const std::string& relative, const std::string& field) const {
+  const std::string command = ShellQuoted(STROHVIK_INSPECT) + " --format json " + ShellQuoted(Host(HostPath(relative)).string());
+  return JsonText(OutputOf(command), field);
 }
 
 void FileOpsTest::LinkArchiver() const { fs::create_symlink("/usr/bin/7z", Host("Tools/7z.exe")); }

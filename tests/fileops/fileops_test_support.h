@@ -39,6 +39,9 @@ class FileOpsTest : public testing::Test {
   Entries ReadMod(const std::string& relative) const;
   // Tools\7z.exe as a link to the system's 7-Zip.
   void LinkArchiver() const;
+  // A text field of the one record strohvik-inspect --format json prints for the
+  // archive: what loading it would show; "" when the field is missing or not a text.
+  std::string Inspected(const std::string& relative, const std::string& field) const;
 
   std::filesystem::path root_;
   WorkingFolders folders_;

@@ -88,6 +88,8 @@ TEST_F(RepackTest, SavedPriceAndCapacityReachTheArchiveAndNothingElseChanges) {
   EXPECT_EQ(Value("modDesc.xml", "modDesc/price"), "12345");
   EXPECT_EQ(Value("modDesc.xml", "modDesc/storeItems/storeItem/xmlFilename"), "tractor.xml");
   EXPECT_EQ(Value("tractor.xml", "vehicle/fillable/capacity"), "9000");
+  EXPECT_EQ(Inspected("mods\\tractor.zip", "price"), "12345");
+  EXPECT_EQ(Inspected("mods\\tractor.zip", "capacity"), "9000");
 
   Entries after = ReadMod("mods\\tractor.zip");
   EXPECT_EQ(after.size(), before.size() + 1) << "the vehicle copy joins the top level";
@@ -101,6 +103,8 @@ TEST_F(RepackTest, SavedPriceAndCapacityReachTheArchiveAndNothingElseChanges) {
   EXPECT_EQ(outcome.status, "Keine Fehler.");
   EXPECT_EQ(Value("modDesc.xml", "modDesc/price"), "777") << "the second save wins";
   EXPECT_EQ(Value("tractor.xml", "vehicle/fillable/capacity"), "8000");
+  EXPECT_EQ(Inspected("mods\\tractor.zip", "price"), "777");
+  EXPECT_EQ(Inspected("mods\\tractor.zip", "capacity"), "8000");
   EXPECT_EQ(ReadMod("mods\\tractor.zip").size(), before.size() + 1);
   EXPECT_EQ(Read("Data_Temp/modDesc.xml"), ReadMod("mods\\tractor.zip")["modDesc.xml"]);
 

@@ -28,9 +28,10 @@ bool TScriptedSystemDriver::OpenURL(const std::string& url) {
   return true;
 }
 
-ProcessResult TScriptedSystemDriver::Run(const std::vector<std::string>& arguments, const std::string&) {
+ProcessResult TScriptedSystemDriver::Run(const std::vector<std::string>& arguments,
+                                         const std::string& workingDirectory) {
   startedProcesses.push_back(arguments);
-  if (processResults.empty()) return {true, 0};
+  if (processResults.empty()) return runProcesses ? RunProcess(arguments, workingDirectory) : ProcessResult{true, 0};
   ProcessResult result = processResults.front();
   processResults.pop_front();
   return result;

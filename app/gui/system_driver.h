@@ -43,8 +43,10 @@ class TScriptedSystemDriver : public TSystemDriver {
   // Answers in order; when they run out the user is taken to have cancelled.
   std::deque<std::string> fileAnswers;
   std::deque<std::string> dirAnswers;
-  // Results in order; when they run out a program starts and ends with code 0.
+  // Results in order; when they run out a program starts and ends with code 0, or,
+  // with runProcesses set, is really run (tests of the texture converter).
   std::deque<ProcessResult> processResults;
+  bool runProcesses = false;
 
   std::vector<Request> requests;
   std::vector<std::string> openedUrls;

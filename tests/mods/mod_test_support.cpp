@@ -63,6 +63,16 @@ std::string JpegBytes() {
 
 std::string DdsBytes() { return testing_dds::MakeBlockDds(SmallPicture(), DdsFormat::Dxt1); }
 
+void WriteArchive(const std::string& path, const Entries& entries) {
+  const auto writer = ZipWriter::Create();
+  EXPECT_EQ(writer->OpenZip(path, 0), 1) << path;
+  for (const auto& [name, bytes] : entries) {
+    std::string data = bytes;
+    writer->AddStream(TRamStream::Create(data.data(), static_cast<int64_t>(data.size()), true, false), name, "");
+  }
+  writer->CloseZip("");
+}
+
 std::string ModDescription(const std::string& storeItem, const std::string& extra) {
   return "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\" ?>\n"
          "<modDesc descVersion=\"4\">\n"
@@ -106,13 +116,7 @@ fs::path ModTest::TempHost(const std::string& name) const { return root_ / "work
 std::string ModTest::MakeArchive(const std::string& relative, const Entries& entries) const {
   fs::create_directories((root_ / relative).parent_path());
   const std::string path = Sys(relative);
-  const auto writer = ZipWriter::Create();
-  EXPECT_EQ(writer->OpenZip(path, 0), 1);
-  for (const auto& [name, bytes] : entries) {
-    std::string data = bytes;
-    writer->AddStream(TRamStream::Create(data.data(), static_cast<int64_t>(data.size()), true, false), name, "");
-  }
-  writer->CloseZip("");
+  WriteArchive(path, entries);
   return path;
 }
 

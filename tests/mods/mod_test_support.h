@@ -37,6 +37,9 @@ std::string PngBytes();
 std::string JpegBytes();
 std::string DdsBytes();
 
+// Writes a zip archive with our zip writer at the system path given.
+void WriteArchive(const std::string& path, const Entries& entries);
+
 // A modDesc.xml with the usual fields; extra goes inside the modDesc element.
 std::string ModDescription(const std::string& storeItem, const std::string& extra = "");
 // A vehicle file with the given capacity, fuel capacity and fruitTypes attribute.

@@ -26,6 +26,8 @@ void FileOpsTest::SetUp() {
   fs::create_directories(HostPath(folders_.Tools()));
 }
 
+void FileOpsTest::TearDown() { fs::remove_all(root_); }
+
 std::string FileOpsTest::Sys(const std::string& relative) const {
   return folders_.workingDirectory + "\\" + relative;
 }

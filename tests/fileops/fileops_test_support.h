@@ -23,6 +23,7 @@ using Entries = std::map<std::string, std::string>;  // stored name -> content
 class FileOpsTest : public testing::Test {
  public:
   void SetUp() override;
+  void TearDown() override;
 
   // The system's "\" form of a path below the working folder.
   std::string Sys(const std::string& relative) const;

@@ -31,7 +31,6 @@ void PlayClickSound(TAppContext& app);
 
 // Settings and online services.
 void RunStartupSettingsCheck(TAppContext& app);
-void LoadSettings(TAppContext& app);
 // The settings dialog's OK button.
 void SaveSettings(TAppContext& app);
 void OpenSettingsFromMenu(TAppContext& app);

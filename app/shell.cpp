@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "settings/folder_value.h"
 
 namespace strohvik {
 namespace {
@@ -19,7 +20,9 @@ struct Route {
 
 void LoadModFromRequester(TAppContext& app) {
   LoadMod(app, "");
-  FillFolderTree(app, app.state.mod.modPath);
+  // A cancelled requester leaves no mod path: the tree keeps its folder, and the status
+  // line keeps the loader's message.
+  if (!app.state.mod.modPath.empty()) FillFolderTree(app, app.state.mod.modPath);
 }
 
 void ShowBackupCategories(TAppContext& app) {
@@ -30,7 +33,9 @@ void ShowBackupCategories(TAppContext& app) {
 void ShowModsFolder(TAppContext& app) {
   ResetDisplay(app);
   app.Gadget("TextArea5").SetText("Mods Ordner :");
-  FillFolderTree(app, app.state.settings.modsFolder);
+  // A folder picked with the folder button lacks the trailing "\"; the tree lists the
+  // folder itself either way, never its parent.
+  FillFolderTree(app, WithTrailingBackslash(app.state.settings.modsFolder));
 }
 
 void ShowAboutWindow(TAppContext& app) { OpenDialog(app, "ChildWindow2"); }

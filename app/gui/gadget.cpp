@@ -177,6 +177,11 @@ void TGadget::SetColor(TRgb colour) {
   widget.setAutoFillBackground(true);
 }
 
+std::optional<TRgb> TGadget::Color() const {
+  if (!native_->background) return std::nullopt;
+  return TRgb{native_->background->red(), native_->background->green(), native_->background->blue()};
+}
+
 void TGadget::SetTextColor(TRgb colour) {
   if (!native_->widget) return;
   const QColor value(colour.red, colour.green, colour.blue);
@@ -246,6 +251,18 @@ TTreeNode* TGadget::InsertNode(TTreeNode* parent, const std::string& text) {
   TTreeNode* made = node.get();
   native_->nodes[item] = std::move(node);
   return made;
+}
+
+std::vector<TTreeNode*> TGadget::ChildNodes(TTreeNode* parent) {
+  RootNode();
+  QTreeWidgetItem* parentItem = parent != nullptr ? parent->GetNative().item : nullptr;
+  const int count = parentItem != nullptr ? parentItem->childCount() : native_->tree->topLevelItemCount();
+  std::vector<TTreeNode*> children;
+  for (int i = 0; i < count; ++i) {
+    QTreeWidgetItem* item = parentItem != nullptr ? parentItem->child(i) : native_->tree->topLevelItem(i);
+    children.push_back(native_->nodes.at(item).get());
+  }
+  return children;
 }
 
 TTreeNode* TGadget::SelectedNode() {

@@ -6,6 +6,7 @@
 // never re-raises a window.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,7 @@ class TGadget : public TObject {
   void SetLayout(bool left, bool right, bool top, bool bottom);
 
   void SetColor(TRgb colour);
+  std::optional<TRgb> Color() const;  // none until SetColor
   void SetTextColor(TRgb colour);
   void SetFont(const TFont& font);
 
@@ -128,6 +130,7 @@ class TGadget : public TObject {
   // Tree views.
   TTreeNode* RootNode();
   TTreeNode* InsertNode(TTreeNode* parent, const std::string& text);
+  std::vector<TTreeNode*> ChildNodes(TTreeNode* parent);  // null: the nodes under the root
   TTreeNode* SelectedNode();
   void SelectNode(TTreeNode* node);
   void FreeChildren(TTreeNode* node);

@@ -11,12 +11,15 @@
 
 #include "app/gui/gui.h"
 #include "app/shell.h"
+#include "platform/host_path.h"
 
 namespace strohvik {
 
 class ShellFixture : public ::testing::Test {
  protected:
-  // With a settings file present the first start opens no settings dialog.
+  // With a settings file of this version present the first start opens no settings
+  // dialog. The file names the folders Spiel, mods and Backup of the test folder, which
+  // exist; the first pass of the loop reads it, replacing values set before.
   explicit ShellFixture(bool withSettingsFile = true) : withSettingsFile_(withSettingsFile) {}
 
   void SetUp() override {
@@ -24,7 +27,7 @@ class ShellFixture : public ::testing::Test {
     char pattern[] = "/tmp/strohvik-shell-XXXXXX";
     folder_ = mkdtemp(pattern);
     std::filesystem::current_path(folder_);
-    if (withSettingsFile_) std::ofstream("Strohvik-ini.xml") << "<Einstellungen/>\n";
+    if (withSettingsFile_) WriteSettingsFile("1.7.0");
     gui_ = std::make_unique<TGui>(driver_);
     shell_ = std::make_unique<TShell>(*gui_);
   }
@@ -34,6 +37,28 @@ class ShellFixture : public ::testing::Test {
     gui_.reset();
     std::filesystem::current_path(previous_);
     std::filesystem::remove_all(folder_);
+  }
+
+  // The system's "\" form of a path below the test folder ("" gives the folder itself).
+  std::string Sys(const std::string& relative) const {
+    return SystemPath(relative.empty() ? folder_.string() : (folder_ / relative).string());
+  }
+
+  // The settings file as the program writes it, for the folders Spiel, mods and Backup.
+  std::string SettingsText(const std::string& version) const {
+    return "<Einstellungen>\r\n"
+           "\t<SpieleOrdner SpieleOrdner=\"" + Sys("Spiel") + "\\\" />\r\n"
+           "\t<ModsOrdner ModsOrdner=\"" + Sys("mods") + "\\\" />\r\n"
+           "\t<ModsBackup ModsBackup=\"" + Sys("Backup") + "\\\" />\r\n"
+           "</Einstellungen>\r\n"
+           "<LS2011-ini>\r\n"
+           "\t<StartLogo StartLogo=\"NEIN\" />\r\n"
+           "\t<PRGVersion PRGVersion=\"" + version + "\" />\r\n"
+           "</LS2011-ini>\r\n";
+  }
+  void WriteSettingsFile(const std::string& version) {
+    for (const char* folder : {"Spiel", "mods", "Backup"}) std::filesystem::create_directories(folder_ / folder);
+    std::ofstream(folder_ / "Strohvik-ini.xml", std::ios::binary) << SettingsText(version);
   }
 
   TGadget& G(const std::string& name) { return gui_->Get(name); }

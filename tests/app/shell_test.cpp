@@ -89,6 +89,7 @@ TEST_F(Shell, TheCapacityFieldIsEnabledOnlyWhileItHoldsText) {
 }
 
 TEST_F(Shell, TheGameButtonFollowsTheGameExecutable) {
+  shell_->HandlePending();  // the first pass reads the settings file
   std::filesystem::create_directory(folder_ / "Spiel");
   App().state.settings.gameFolder = folder_.string() + "\\Spiel";
   shell_->AfterEvent(nullptr);

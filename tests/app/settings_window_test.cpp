@@ -169,6 +169,23 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   EXPECT_EQ(App().state.settings.modsFolder, Sys("mods") + "\\") << "typed folders count after the next start";
 }
 
+TEST_F(SettingsWindow, AFolderWithUmlautsKeepsItsBytesThroughTheFieldsAndLists) {
+  const std::string mods = "Mods \xC3\x84rger \xE2\x82\xAC";
+  const std::string archive = "Sch\xC3\xA4" "fer.zip";
+  WriteFile(mods + "/" + archive, "");
+  shell_->HandlePending();
+  Send(kEventMenuAction, "Window1#Programm");
+  driver_->dirAnswers.push_back(Sys(mods));
+  Send(kEventGadgetAction, "Button8");
+  Send(kEventGadgetAction, "SmartButton39");
+  EXPECT_FALSE(G("ChildWindow6").Shown());
+  EXPECT_NE(ReadBytes(folder_ / "Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys(mods) + "\\\" />"),
+            std::string::npos);
+  Send(kEventGadgetAction, "SmartButton33");
+  EXPECT_EQ(Texts("TreeView3"), std::vector<std::string>{archive});
+  EXPECT_EQ(App().state.treeFolder, Sys(mods) + "\\");
+}
+
 TEST_F(SettingsWindow, TheModsFolderListsWhatEndsExactlyInZip) {
   const std::string umlauts = "Gro\xC3\x9F" "er Anh\xC3\xA4nger.zip";
   for (const std::string& file : {std::string("a.zip"), std::string("b.txt"), std::string("c.ZIP"), umlauts}) {

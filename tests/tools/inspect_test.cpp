@@ -1,0 +1,253 @@
+// The batch inspector run as a program: its JSON and CSV reports, exit codes, which
+// archives a folder gives, and that it leaves the app's folders and the archives alone.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <pty.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/mods/mod_test_support.h"
+#include "tests/tools/test_files.h"
+
+extern char** environ;
+
+namespace strohvik {
+namespace {
+
+namespace fs = std::filesystem;
+using modtest::Entries;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+struct InspectorRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+class InspectTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::path(testing::TempDir()) / ("inspect_" + std::string(CurrentTestName()));
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "scratch");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  static std::string CurrentTestName() {
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    return name;
+  }
+
+  std::string MakeMod(const std::string& relative, const Entries& entries) const {
+    fs::create_directories((root_ / relative).parent_path());
+    modtest::WriteArchive((root_ / relative).string(), entries);
+    return (root_ / relative).string();
+  }
+
+  // Runs the inspector in the test folder, with its temporary files below "scratch";
+  // stderrFd, when given, replaces the file that receives standard error.
+  InspectorRun Inspect(const std::vector<std::string>& arguments, int stderrFd = -1) const {
+    std::vector<std::string> argv{INSPECT_PATH};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<char*> pointers;
+    for (auto& argument : argv) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    const std::string tmpdir = "TMPDIR=" + (root_ / "scratch").string();
+    std::vector<char*> environment{const_cast<char*>(tmpdir.c_str())};
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+      if (!std::string(*variable).starts_with("TMPDIR=")) environment.push_back(*variable);
+    }
+    environment.push_back(nullptr);
+
+    const fs::path outFile = root_ / "stdout.txt";
+    const fs::path errFile = root_ / "stderr.txt";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, root_.c_str());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (stderrFd >= 0) {
+      posix_spawn_file_actions_adddup2(&actions, stderrFd, STDERR_FILENO);
+    } else {
+      posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0].c_str(), &actions, nullptr, pointers.data(), environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(spawned, 0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    InspectorRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = testing_dds::ReadFile(outFile);
+    if (stderrFd < 0) run.err = testing_dds::ReadFile(errFile);
+    fs::remove(outFile);
+    fs::remove(errFile);
+    return run;
+  }
+
+  fs::path root_;
+};
+
+constexpr char kTractorItem[] =
+    "<image><active>store.dds</active></image><xmlFilename>vehicles/tractor.xml</xmlFilename>";
+
+Entries Tractor() {
+  return {{"modDesc.xml", modtest::ModDescription(kTractorItem, "<price>45000</price>")},
+          {"store.dds", modtest::DdsBytes()},
+          {"vehicles/tractor.xml", modtest::VehicleFile("8000", "150", "oats wheat")}};
+}
+
+// A Latin-1 author, a title with what CSV and JSON must quote, no picture, no vehicle.
+Entries Plough() {
+  return {{"MODDESC.XML",
+           "<modDesc><author>M\xfcller</author><title><de>Pflug \"Gro\xc3\x9f\",\x01 3m</de></title>"
+           "<multiplayer supported=\"TRUE\"/></modDesc>"}};
+}
+
+Entries NoDescription() { return {{"readme.txt", "no description here"}}; }
+
+TEST_F(InspectTest, JsonReportsEveryFieldOfTheLoadInFolderOrder) {
+  MakeMod("mods/b_plough.zip", Plough());
+  MakeMod("mods/a_tractor.zip", Tractor());
+  const InspectorRun run = Inspect({"mods"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "[\n"
+            "  {\"file\": \"mods/a_tractor.zip\", \"title\": \"Gro\xc3\x9f" "er Traktor\", \"author\": \"Hofmann\", "
+            "\"version\": \"1.2\", \"description\": \"Zieht alles.\", \"price\": \"45000\", "
+            "\"multiplayer\": \"Multiplayer : JA\", \"storePicture\": \"store.dds\", "
+            "\"vehicleFile\": \"vehicles/tractor.xml\", \"capacity\": \"8000\", \"fuelCapacity\": \"150 L\", "
+            "\"fillTypes\": [\"Weizen\", \"Hafer\", \"Hafer\"], \"status\": \"Keine Fehler.\"},\n"
+            "  {\"file\": \"mods/b_plough.zip\", \"title\": \"Pflug \\\"Gro\xc3\x9f\\\",\\u0001 3m\", "
+            "\"author\": \"M\xc3\xbcller\", \"version\": \"0\", \"description\": \"keine Infos\", \"price\": \"0\", "
+            "\"multiplayer\": null, \"storePicture\": null, \"vehicleFile\": null, \"capacity\": \"\", "
+            "\"fuelCapacity\": \"keine Infos L\", \"fillTypes\": [], \"status\": \"Kein Store Bild gefunden.\"}\n"
+            "]\n");
+}
+
+TEST_F(InspectTest, CsvHasAHeaderQuotesWhereNeededAndJoinsFillTypes) {
+  const std::string tractor = MakeMod("a_tractor.zip", Tractor());
+  const std::string plough = MakeMod("b_plough.zip", Plough());
+  const InspectorRun run = Inspect({"--format", "csv", tractor, plough});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out,
+            "file,title,author,version,description,price,multiplayer,storePicture,vehicleFile,capacity,"
+            "fuelCapacity,fillTypes,status\n" +
+                tractor +
+                ",Gro\xc3\x9f" "er Traktor,Hofmann,1.2,Zieht alles.,45000,Multiplayer : JA,store.dds,"
+                "vehicles/tractor.xml,8000,150 L,Weizen|Hafer|Hafer,Keine Fehler.\n" +
+                plough +
+                ",\"Pflug \"\"Gro\xc3\x9f\"\",\x01 3m\",M\xc3\xbcller,0,keine Infos,0,,,,,keine Infos L,,"
+                "Kein Store Bild gefunden.\n");
+}
+
+TEST_F(InspectTest, AnArchiveWithoutReadableDescriptionIsStillReportedWithExitCodeOne) {
+  MakeMod("mods/a.zip", NoDescription());
+  MakeMod("mods/b.zip", {{"modDesc.xml", "this is no xml <"}});
+  MakeMod("mods/c.zip", Tractor());
+  const InspectorRun run = Inspect({"--format=csv", "mods"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "");
+  EXPECT_THAT(run.out, HasSubstr("\nmods/a.zip,,,,,,,,,,,,"
+                                 "Keine modDesc.xml gefunden Bitte erst entpacken. Oder Anderen Mod W\xc3\xa4hlen.\n"));
+  EXPECT_THAT(run.out, HasSubstr("\nmods/b.zip,"));
+  EXPECT_THAT(run.out, HasSubstr("Die modDesc.xml ist besch\xc3\xa4" "digt und nicht lesbar.\n"));
+  EXPECT_THAT(run.out, HasSubstr("\nmods/c.zip,Gro\xc3\x9f" "er Traktor,"));
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* message;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* out) { *out << c.name; }
+
+const UsageCase kUsageCases[] = {
+    {"NoPath", {}, "usage: strohvik-inspect [--format json|csv] PATH..."},
+    {"UnknownFormat", {"--format", "xml", "mods"}, "usage:"},
+    {"FormatWithoutValue", {"mods", "--format"}, "usage:"},
+    {"UnknownOption", {"-v", "mods"}, "usage:"},
+    {"MissingPath", {"mods", "nowhere.zip"}, "nowhere.zip: no such file or folder"},
+};
+
+class InspectUsage : public InspectTest, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(InspectUsage, EndsWithExitCodeTwoBeforeReadingAnything) {
+  MakeMod("mods/a.zip", Tractor());
+  const InspectorRun run = Inspect(GetParam().arguments);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_THAT(run.err, HasSubstr(GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InspectUsage, testing::ValuesIn(kUsageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InspectTest, AFolderGivesItsZipFilesSortedWithoutSubfolders) {
+  for (const char* name : {"mods/b.zip", "mods/A.ZIP", "mods/a.zip", "mods/sub/c.zip", "mods/d.rar"}) {
+    MakeMod(name, Tractor());
+  }
+  fs::create_directories(root_ / "mods" / "folder.zip");
+  const std::string named = MakeMod("other/any name.bin", Tractor());
+  const InspectorRun run = Inspect({"--format", "csv", "mods/", named});
+  EXPECT_EQ(run.exitCode, 0);
+  std::vector<std::string> files;
+  for (size_t line = run.out.find('\n'); line + 1 < run.out.size(); line = run.out.find('\n', line + 1)) {
+    files.push_back(run.out.substr(line + 1, run.out.find(',', line + 1) - line - 1));
+  }
+  EXPECT_THAT(files, testing::ElementsAre("mods/A.ZIP", "mods/a.zip", "mods/b.zip", named));
+}
+
+TEST_F(InspectTest, LeavesTheAppsFoldersAndTheArchivesAloneAndRemovesItsOwn) {
+  MakeMod("mods/a.zip", Tractor());
+  MakeMod("mods/b.zip", Plough());
+  testing_dds::WriteFile(root_ / "LS_2011_Data_Temp" / "modDesc.xml", "<modDesc>loaded in the app</modDesc>");
+  testing_dds::WriteFile(root_ / "LS_2011_Data_Temp" / "store.png", "the app's picture");
+  testing_dds::WriteFile(root_ / "Data_Temp" / "1_modDesc.xml", "an edit in progress");
+  const auto before = testing_dds::SnapshotTree(root_);
+  const InspectorRun run = Inspect({"mods"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(testing_dds::SnapshotTree(root_), before);
+  EXPECT_THAT(testing_dds::SnapshotTree(root_ / "scratch"), IsEmpty());
+}
+
+TEST_F(InspectTest, ShowsProgressOnATerminalForMoreThanFiftyArchives) {
+  for (int index = 0; index < 51; ++index) MakeMod("mods/" + std::to_string(1000 + index) + ".zip", Plough());
+  int master = -1;
+  int slave = -1;
+  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+  const InspectorRun run = Inspect({"--format", "csv", "mods"}, slave);
+  close(slave);
+  std::string progress;
+  char buffer[256];
+  for (ssize_t got; (got = read(master, buffer, sizeof buffer)) > 0;) progress.append(buffer, static_cast<size_t>(got));
+  close(master);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_THAT(progress, HasSubstr("51/51"));
+  EXPECT_THAT(run.out, testing::Not(HasSubstr("51/51")));
+}
+
+TEST_F(InspectTest, ShowsNoProgressWhenStandardErrorIsAFile) {
+  for (int index = 0; index < 51; ++index) MakeMod("mods/" + std::to_string(1000 + index) + ".zip", Plough());
+  const InspectorRun run = Inspect({"mods"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
+}  // namespace strohvik

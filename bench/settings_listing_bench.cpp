@@ -1,5 +1,6 @@
 // Lists a mods folder of 2,000 archives (and some other files that are left out), as
-// the folder tree does before it fills its gadget. The target is under 200 ms.
+// the folder tree does before it fills its gadget, and then with the gadget filled. The
+// target is under 200 ms.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "app/commands.h"
+#include "app/shell.h"
 #include "mods/folder_listing.h"
 #include "platform/host_path.h"
 
@@ -18,9 +21,11 @@ constexpr int kArchives = 2000;
 constexpr int kOtherFiles = 200;
 
 // The mods folder in the system's form, made once.
+fs::path BenchFolder() { return fs::temp_directory_path() / "strohvik_settings_bench"; }
+
 const std::string& ModsFolder() {
   static const std::string folder = [] {
-    const fs::path mods = fs::temp_directory_path() / "strohvik_settings_bench" / "mods";
+    const fs::path mods = BenchFolder() / "mods";
     fs::remove_all(mods);
     fs::create_directories(mods);
     for (int i = 0; i < kArchives; ++i) std::ofstream(mods / ("Mod_" + std::to_string(i) + ".zip")) << "PK";
@@ -39,6 +44,21 @@ void BM_ListModsFolder(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ListModsFolder)->Unit(benchmark::kMillisecond);
+
+// The whole command: the listing put into TreeView3 of the real main window, replacing
+// the 2,000 nodes of the previous round.
+void BM_FillFolderTreeGadget(benchmark::State& state) {
+  const std::string& mods = ModsFolder();
+  fs::current_path(BenchFolder());  // the shell makes its work folders here
+  TGui gui(std::make_shared<TScriptedSystemDriver>());
+  TShell shell(gui);
+  for (auto _ : state) {
+    FillFolderTree(shell.App(), mods);
+    gui.ProcessPendingEvents();
+  }
+  if (gui.Get("TreeView3").ChildNodes(nullptr).size() != kArchives) state.SkipWithError("wrong number of nodes");
+}
+BENCHMARK(BM_FillFolderTreeGadget)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace strohvik

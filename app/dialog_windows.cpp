@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/windows.h"
+#include "settings/settings_dialog.h"
 
 namespace strohvik {
 namespace {
@@ -29,16 +30,6 @@ const std::string kInformationNote =
     "Und alle die mir Fehler gemeldet\n"
     "oder Tipps gegeben haben.\n"
     "\n" + kRule + "\n";
-
-const char* const kSettingsFirstStartText =
-    "Beim ersten Start von Strohvik.\n"
-    "Muss man ein paar Einstellungen tätigen.\n"
-    "Diese sind das man die Ordner des Spiels sowie\n"
-    "denn Ordner des Mods Verzeichnisses angeben muss.\n"
-    "Außerdem sollte man hier auch einen Backup Ordner\n"
-    "angeben in dem man dann Installierte Mods Ablegen kann.\n"
-    "Diese Einstellungen müssen aber nur ein mal\n"
-    "gemacht werden.\n";
 
 const GadgetSpec kAboutWindow[] = {
     {.name = "ChildWindow2", .kind = K::Window, .parent = nullptr, .shape = {0, 0, 256, 233}, .text = "Über",
@@ -107,7 +98,7 @@ const GadgetSpec kSettingsWindow[] = {
      .style = kPanelRaised, .picture = "Images/holzblocktextur.png", .pictureMode = kPixmapTile,
      .colour = TRgb{255, 174, 174}},
     {.name = "TextArea1", .kind = K::TextArea, .parent = "PlainPanel5", .shape = {7, 6, 311, 120},
-     .text = kSettingsFirstStartText, .style = kTextAreaWordWrap},
+     .text = kFirstStartText, .style = kTextAreaWordWrap},
     {.name = "PlainPanel4", .kind = K::Panel, .parent = "ChildWindow6", .shape = {11, 163, 331, 158},
      .style = kPanelRaised, .picture = kAluminium, .pictureMode = kPixmapTile, .colour = TRgb{177, 207, 182}},
     {.name = "Label18", .kind = K::Label, .parent = "PlainPanel4", .shape = {4, 5, 318, 19},

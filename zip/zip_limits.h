@@ -1,6 +1,7 @@
 #pragma once
 // Limits that keep hostile archives from exhausting memory or disk.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace strohvik {
@@ -14,5 +15,7 @@ inline constexpr int64_t kZipRamStreamLimit = int64_t{2} << 30;
 inline constexpr int64_t kMaxDeflateRatio = 1032;
 // Without ZIP64, entry sizes are 32-bit: the writer refuses sources this large.
 inline constexpr int64_t kWriterSourceLimit = int64_t{4} << 30;
+// The longest archive comment the end record can announce.
+inline constexpr size_t kLongestArchiveComment = 0xFFFF;
 
 }  // namespace strohvik

@@ -128,7 +128,14 @@ void ZipWriter::ListEntry(const std::string& destName) {
 }
 
 int ZipWriter::CloseZip(const std::string& comment) {
-  Close(comment.c_str());
+  // The end record holds the comment's length in 16 bits; minizip would write a longer
+  // comment whole behind a wrapped length, and the end record could not be found again.
+  std::string stored = comment;
+  if (stored.size() > kLongestArchiveComment) {
+    DebugLog("zip: archive comment cut to " + std::to_string(kLongestArchiveComment) + " bytes");
+    stored.resize(kLongestArchiveComment);
+  }
+  Close(stored.c_str());
   return 0;
 }
 

@@ -30,6 +30,7 @@ class ZipWriter : public ZipFile {
   int AddFile(const std::string& fileName, const std::string& password);
   int AddFileToDest(const std::string& fileName, const std::string& destName, const std::string& password);
   int AddStream(const StreamPtr& stream, const std::string& fileName, const std::string& password);
+  // Writes the directory with the comment, cut to the 65,535 bytes an archive can hold.
   int CloseZip(const std::string& comment);
 
  private:

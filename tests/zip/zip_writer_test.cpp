@@ -105,6 +105,21 @@ TEST_F(ZipWriterTest, RefusesPasswordsAndKeepsTheArchiveSound) {
   EXPECT_EQ(Verified("new.zip"), (std::vector<std::string>{"plain.txt"}));
 }
 
+// Name and comment lengths are 16-bit fields: a name that does not fit is refused by
+// minizip and so not listed; a comment that does not fit is cut to what the field holds.
+TEST_F(ZipWriterTest, NamesAndCommentsBeyondSixteenBitLengths) {
+  std::string streamed = "data";
+  ZipWriter writer;
+  writer.OpenZip(Sys("new.zip"), 0);
+  writer.AddStream(Text(streamed), std::string(70'000, 'n'), "");
+  writer.AddStream(Text(streamed), "ok.txt", "");
+  EXPECT_EQ(writer.getFileCount(), 1);
+  writer.CloseZip(std::string(70'000, 'c'));
+  EXPECT_EQ(Verified("new.zip"), (std::vector<std::string>{"ok.txt"}));
+  const std::string bytes = Read("new.zip");
+  EXPECT_EQ(bytes.substr(bytes.size() - 0xFFFF - 2), "\xFF\xFF" + std::string(0xFFFF, 'c'));
+}
+
 TEST_F(ZipWriterTest, RefusesSourcesTooLargeForThirtyTwoBitSizes) {
   Write("huge.bin", "");
   fs::resize_file(Host("huge.bin"), kWriterSourceLimit);  // sparse: no disk is used

@@ -38,9 +38,11 @@ std::string WithoutExtension(std::string_view path) {
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
+  // A folder of separators alone is the root, which keeps its one "\".
+  const bool hasFolder = !folder.empty();
   while (!folder.empty() && kSeparators.find(folder.back()) != std::string_view::npos) folder.remove_suffix(1);
   while (!name.empty() && kSeparators.find(name.front()) != std::string_view::npos) name.remove_prefix(1);
-  if (folder.empty()) return std::string(name);
+  if (!hasFolder) return std::string(name);
   std::string joined(folder);
   joined += '\\';
   joined += name;

@@ -37,6 +37,8 @@ TEST(Paths, JoinPutsExactlyOneBackslashBetween) {
   EXPECT_EQ(JoinPath("C:\\Games\\", "LS.exe"), "C:\\Games\\LS.exe");
   EXPECT_EQ(JoinPath("C:\\Games/", "\\LS.exe"), "C:\\Games\\LS.exe");
   EXPECT_EQ(JoinPath("", "LS.exe"), "LS.exe");
+  EXPECT_EQ(JoinPath("\\", "tmp"), "\\tmp") << "the root keeps its separator";
+  EXPECT_EQ(JoinPath("/", "tmp"), "\\tmp");
 }
 
 }  // namespace

@@ -78,6 +78,15 @@ TEST_F(BadInput, HundredThousandNestedTags) {
   EXPECT_TRUE(Logged("would exceed"));
 }
 
+// Millions of line breaks and blanks: deleting or collapsing them one find at a time
+// would move the rest of the text for each one.
+TEST_F(BadInput, MillionsOfLineBreaksAndBlanksNormaliseInOnePass) {
+  std::string blanks;
+  for (int i = 0; i < 600'000; ++i) blanks += "\r\n \t ";
+  ASSERT_EQ(OpenBytes(blanks + "<a k='v'" + blanks + "x='1'>one" + blanks + "two</a>" + blanks), 1);
+  EXPECT_EQ(Describe(doc->taglist), (Lines{"0 0 a|k=\"v\" x=\"1\"|one two", "1 0 a||"}));
+}
+
 TEST_F(BadInput, BinaryGarbage) {
   std::mt19937 random(20110);
   std::string bytes(1 << 20, '\0');

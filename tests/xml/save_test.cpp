@@ -1,11 +1,9 @@
 // Saving: the normalised text, byte for byte, and the safety of the file on failure.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "platform/debug_log.h"
+#include "tests/platform/file_size_limit.h"
 #include "tests/xml/xml_test_support.h"
 
 namespace strohvik {
@@ -89,15 +87,11 @@ TEST_F(XmlTest, AWriteFailingHalfwayLeavesTheOldFile) {
   doc->Create();
   doc->WriteNode("E", 1);
   doc->WriteNodeText("E", std::string(100'000, 'x'));
-  // Files may grow to 4 KiB only, so the write fails after it has begun.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  rlimit small = previous;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int result = doc->Save(Sys("settings.xml"));
-  setrlimit(RLIMIT_FSIZE, &previous);
+  int result = 0;
+  {
+    const ScopedFileSizeLimit limit(4096);
+    result = doc->Save(Sys("settings.xml"));
+  }
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadFile("settings.xml"), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_), {}), 1) << "no temporary file left behind";

@@ -44,6 +44,12 @@ TEST_F(CentralDirectoryTest, ListsSortedByBytesWithNameFields) {
   EXPECT_EQ(archive_.getFileInfoByName("c.dds"), nullptr) << "lookup keeps the path";
 }
 
+TEST_F(CentralDirectoryTest, BytesAboveAsciiSortAfterIt) {
+  EXPECT_EQ(List(BuildZip({FixtureEntry("\xE4.txt"), FixtureEntry("z.txt"), FixtureEntry("\xC4.txt")}).bytes),
+            (std::vector<std::string>{"z.txt", "\xC4.txt", "\xE4.txt"}));
+  EXPECT_NE(archive_.getFileInfoByName("\xE4.txt"), nullptr);
+}
+
 TEST_F(CentralDirectoryTest, EqualNamesKeepDirectoryOrderAndLookupFindsTheFirst) {
   List(BuildZip({FixtureEntry("x", "first"), FixtureEntry("a"), FixtureEntry("x", "second!")}).bytes);
   ASSERT_EQ(archive_.getFileCount(), 3);
@@ -141,6 +147,13 @@ TEST_F(CentralDirectoryTest, CommentHidingAnEndRecordDoesNotMislead) {
   const std::string comment = "x" + EndRecord(uint32_t(sound.headerOffsets[2]), 1, 0, 0);
   bytes = BuildZip(kThreeEntries, comment).bytes;
   EXPECT_EQ(List(bytes), (std::vector<std::string>{"a/c.dds"}));
+
+  // When no record checks out, the last one is taken as before: its offset leads to no
+  // central header, so the list is empty but the scan has not failed.
+  bytes = sound.bytes.substr(0, sound.directoryOffset) + EndRecord(38, 1, 0, 0) + "trailing bytes";
+  log_.clear();
+  EXPECT_TRUE(List(bytes).empty());
+  EXPECT_TRUE(log_.empty());
 }
 
 TEST_F(CentralDirectoryTest, LongestCommentIsSearched) {

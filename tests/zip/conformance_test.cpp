@@ -58,6 +58,8 @@ struct Maker {
   Contents expected;
 };
 
+void PrintTo(const Maker& maker, std::ostream* out) { *out << maker.what; }
+
 std::vector<Maker> Makers() {
   const Contents& tree = SourceTree();
   // Our writer stores names as bytes without the UTF-8 flag, which the tools show as

@@ -93,6 +93,12 @@ TEST_F(ZipEStreamTest, DamagedDataEndsTheStream) {
   EXPECT_EQ(std::string("0123456789").substr(0, text.size()), text);
   EXPECT_TRUE(stream->Eof());
   EXPECT_EQ(stream->Read(text.data(), 1), 0);
+
+  // Skipping forward stops at the damage instead of waiting for an end that never comes.
+  const auto skipping = ReadStream(Url("::damaged.bin"));
+  ASSERT_NE(skipping, nullptr);
+  EXPECT_LE(skipping->Seek(1000), 10);
+  EXPECT_TRUE(skipping->Eof());
 }
 
 TEST_F(ZipEStreamTest, CloseDropsTheReader) {

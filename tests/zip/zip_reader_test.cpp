@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "tests/platform/file_size_limit.h"
 #include "tests/zip/zip_test_support.h"
 #include "zip/zip_limits.h"
 #include "zip/zip_ram_stream.h"
@@ -114,6 +115,8 @@ TEST_F(ZipReaderTest, HostileEntriesFailAndLeaveNothing) {
       {"stored size larger than its data", FixtureEntry("e", text).UncompressedSize(1000)},
       {"negative size", FixtureEntry("e", text).UncompressedSize(0x80000000u)},
       {"compressed size past the end", FixtureEntry("e", text).CompressedSize(0x7FFFFFFF)},
+      {"local header past the end", FixtureEntry("e", text).LocalHeaderOffset(0x7FFFFFF0)},
+      {"negative local header offset", FixtureEntry("e", text).LocalHeaderOffset(0x80000000u)},
       {"encrypted", FixtureEntry("e", text).Flags(1)},
       {"bzip2", FixtureEntry("e", text, 12)},
       {"LZMA", FixtureEntry("e", text, 14)},
@@ -193,6 +196,19 @@ TEST_F(ZipReaderTest, DestinationsThatCannotBeWrittenFail) {
   EXPECT_EQ(reader_.ExtractFileToDisk("a.txt", Sys("folder"), 1, ""), 0);
   EXPECT_EQ(Read("blocker"), "x");
   EXPECT_TRUE(fs::is_empty(Host("folder")));
+}
+
+TEST_F(ZipReaderTest, AWriteFailingHalfwayLeavesTheOldDestination) {
+  Open({FixtureEntry("big.bin", std::string(100'000, 'x'), 8)});
+  Write("big.bin", "old");
+  int result = 1;
+  {
+    const ScopedFileSizeLimit limit(4096);
+    result = reader_.ExtractFileToDisk("big.bin", Sys("big.bin"), 1, "");
+  }
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(Read("big.bin"), "old");
+  EXPECT_EQ(FilesBelow(), (std::vector<std::string>{"archive.zip", "big.bin"})) << "no temporary file stays";
 }
 
 TEST(ZipRamStreamTest, RefusesNegativeAndOversizedBlocks) {

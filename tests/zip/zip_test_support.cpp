@@ -120,7 +120,7 @@ BuiltZip BuildZip(const std::vector<FixtureEntry>& entries, const std::string& c
     AppendShort(zip.bytes, 0);  // disk
     AppendShort(zip.bytes, 0);  // internal attributes
     AppendInt(zip.bytes, static_cast<uint32_t>(entries[i].externalAttributes));
-    AppendInt(zip.bytes, localOffsets[i]);
+    AppendInt(zip.bytes, entries[i].localHeaderOffset.value_or(localOffsets[i]));
     zip.bytes += entries[i].name;
   }
   zip.endRecordOffset = zip.bytes.size();

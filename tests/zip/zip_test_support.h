@@ -24,6 +24,8 @@ struct FixtureEntry {
   FixtureEntry& Crc(uint32_t value) { crc = value; return *this; }
   FixtureEntry& CompressedSize(uint32_t value) { compressedSize = value; return *this; }
   FixtureEntry& UncompressedSize(uint32_t value) { uncompressedSize = value; return *this; }
+  // Where the central header says the local header is; the real place by default.
+  FixtureEntry& LocalHeaderOffset(uint32_t value) { localHeaderOffset = value; return *this; }
   // The bytes stored in place of the compressed data, for damaged streams.
   FixtureEntry& Compressed(std::string value) { compressed = std::move(value); return *this; }
 
@@ -37,6 +39,7 @@ struct FixtureEntry {
   std::optional<uint32_t> crc;
   std::optional<uint32_t> compressedSize;
   std::optional<uint32_t> uncompressedSize;
+  std::optional<uint32_t> localHeaderOffset;
   std::optional<std::string> compressed;
 };
 

@@ -2,13 +2,14 @@
 # Photographs the main window and every dialog on a virtual X display into this folder.
 # docs/screenshots/make_screenshots.sh [BUILD_DIR]: with a build folder, its
 # screenshot_tour is used as it is; without, build/screenshots is built first.
+# SCREENSHOT_OUT names another folder for the pictures.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
 build=${1:-build/screenshots}
 if [[ $# -eq 0 ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" --target screenshot_tour -j 2
+  cmake --build "$build" --target screenshot_tour ddsConverter -j 2
 fi
 
 display=:${SCREENSHOT_DISPLAY:-97}
@@ -17,5 +18,8 @@ xvfb=$!
 work=$(mktemp -d)
 trap 'kill "$xvfb"; rm -rf "$work"' EXIT
 sleep 1
+# The app finds its texture converter in the working folder's Tools.
+mkdir -p "$work/Tools"
+ln -s "$root/$build/tools/dds_converter/ddsConverter" "$work/Tools/ddsConverter.exe"
 # A fresh working folder: no settings file, so the first start shows the settings dialog.
-(cd "$work" && DISPLAY=$display QT_QPA_PLATFORM=xcb "$root/$build/tests/app/screenshot_tour" "$root/docs/screenshots")
+(cd "$work" && DISPLAY=$display QT_QPA_PLATFORM=xcb "$root/$build/tests/app/screenshot_tour" "${SCREENSHOT_OUT:-$root/docs/screenshots}")

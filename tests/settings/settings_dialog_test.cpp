@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/platform/file_size_limit.h"
 #include "tests/settings/settings_test_support.h"
 
 namespace strohvik {
@@ -147,6 +148,19 @@ TEST_F(SettingsDialogTest, AFileThatCannotBeWrittenKeepsTheDialogOpen) {
 
   const auto missingWorkingDirectory = SaveSettingsFromFields(Sys("gone"), {game_, mods_, backup_}, state_);
   EXPECT_TRUE(missingWorkingDirectory.open);
+}
+
+TEST_F(SettingsDialogTest, ASaveFailingHalfwayKeepsThePreviousSettings) {
+  WriteOldSettings("1.7.0");
+  const std::string previous = Written();
+  std::optional<SettingsDialogView> view;
+  {
+    const ScopedFileSizeLimit diskFull(40);
+    view = SaveSettingsFromFields(workingDirectory_, {backup_, backup_, backup_}, state_);
+  }
+  EXPECT_TRUE(view->open);
+  EXPECT_NE(view->text->find("konnten nicht gespeichert werden"), std::string::npos);
+  EXPECT_EQ(Written(), previous);
 }
 
 TEST_F(SettingsDialogTest, MenuReadsTheFileAgainAndOpensInNewMode) {

@@ -152,12 +152,12 @@ INSTANTIATE_TEST_SUITE_P(Makers, ConformanceTest, testing::ValuesIn(Makers()),
                          });
 
 // ZIP64 is not read: an archive whose end record points to a ZIP64 directory gives no
-// list, and nothing can be extracted from it.
+// list, and nothing can be extracted from it. minizip itself opens it, so OpenZip gives 1.
 TEST_F(ConformanceTest, Zip64ArchivesGiveNoListAndNoCrash) {
   MakeSourceTree();
   ASSERT_EQ(RunTool({"zip", "-q", "-r", "-X", "-fz", "../archive.zip", "."}, Host("src")).exitCode, 0);
   ZipReader reader;
-  reader.OpenZip(Sys("archive.zip"));
+  EXPECT_EQ(reader.OpenZip(Sys("archive.zip")), 1);
   EXPECT_EQ(reader.getFileCount(), 0);
   EXPECT_EQ(reader.ExtractFile("modDesc.xml", 1, ""), nullptr);
   EXPECT_EQ(reader.ExtractFileToDisk("modDesc.xml", Sys("modDesc.xml"), 1, ""), 0);

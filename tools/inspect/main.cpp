@@ -5,14 +5,13 @@
 // Exit code 0 when every archive had a readable modDesc.xml, 1 when some had not (their
 // records are still printed), 2 for a usage error or a PATH that does not exist.
 //
-// DDS store pictures are converted by ddsConverter found beside this program or in the
-// Tools folder of the current directory. Without it the record still names the store
-// picture, and its status says that the converter is missing.
+// DDS store pictures are converted inside this program by the converter's own code.
 
 #include <unistd.h>
 
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "tools/inspect/archive_list.h"
-#include "tools/inspect/converter_lookup.h"
+#include "tools/inspect/built_in_converter.h"
 #include "tools/inspect/record_output.h"
 #include "tools/inspect/scratch_folder.h"
 
@@ -65,10 +64,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments) {
 ModEnvironment InspectorEnvironment(const ScratchFolder& scratch) {
   const WorkingFolders folders{SystemPath(scratch.HostPath())};
   CreateFolderWithParents(folders.Temp());
-  const std::string converter = FindTextureConverter();
   // No trace lines: standard output carries the report.
-  return ModEnvironment{folders, converter.empty() ? std::string() : SystemPath(converter), SystemProcessRunner(),
-                        nullptr};
+  return ModEnvironment{folders, OwnProgramFile(), std::make_shared<BuiltInConverter>(), nullptr};
 }
 
 void ShowProgress(size_t done, size_t total) {

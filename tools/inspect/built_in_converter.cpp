@@ -1,0 +1,26 @@
+#include "tools/inspect/built_in_converter.h"
+
+#include <omp.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/host_path.h"
+#include "tools/dds_converter/texture_conversion.h"
+
+namespace strohvik {
+
+BuiltInConverter::BuiltInConverter() { omp_set_num_threads(1); }
+
+ProcessResult BuiltInConverter::Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
+  const std::vector<std::string> words(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
+  const std::string error = ConvertTextureInTempFolder(JoinArgumentWords(words), workingDirectory);
+  return ProcessResult{true, error.empty() ? 0 : 1};
+}
+
+std::string OwnProgramFile() {
+  std::error_code error;
+  return SystemPath(std::filesystem::read_symlink("/proc/self/exe", error).string());
+}
+
+}  // namespace strohvik

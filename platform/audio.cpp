@@ -20,6 +20,13 @@ class AudioDevice {
   }
   bool Open() const { return context_ != nullptr; }
 
+  // Holds a channel that is about to play until it has stopped; lets go of those that
+  // have (a paused one included, so a resumed channel is held once).
+  void Hold(std::shared_ptr<TChannel> channel) {
+    std::erase_if(playing_, [](const auto& held) { return !held->Playing(); });
+    playing_.push_back(std::move(channel));
+  }
+
  private:
   AudioDevice() {
     device_ = alcOpenDevice(nullptr);
@@ -35,6 +42,7 @@ class AudioDevice {
     }
   }
   ~AudioDevice() {
+    playing_.clear();  // their sources go while the context is still there
     if (context_ != nullptr) {
       alcMakeContextCurrent(nullptr);
       alcDestroyContext(context_);
@@ -43,6 +51,7 @@ class AudioDevice {
   }
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
+  std::vector<std::shared_ptr<TChannel>> playing_;
 };
 
 uint32_t Little32(const std::string& bytes, size_t at) {
@@ -97,7 +106,7 @@ std::shared_ptr<TSound> TSound::FromWav(const std::string& bytes) {
 }
 
 std::shared_ptr<TChannel> TSound::Play(float volume, float depth, float pan, float rate) {
-  if (!AudioAvailable()) return std::shared_ptr<TChannel>(new TChannel(0));
+  if (!AudioAvailable()) return std::shared_ptr<TChannel>(new TChannel(0, nullptr));
   if (buffer_ == 0) {
     const ALenum format = channels_ == 1 ? (bits_ == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16)
                                          : (bits_ == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16);
@@ -106,14 +115,20 @@ std::shared_ptr<TChannel> TSound::Play(float volume, float depth, float pan, flo
   }
   ALuint source = 0;
   alGenSources(1, &source);
-  auto channel = std::shared_ptr<TChannel>(new TChannel(source));
+  auto channel = std::shared_ptr<TChannel>(new TChannel(source, shared_from_this()));
   alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer_));
   channel->SetVolume(volume);
   channel->SetPan(pan);
   channel->SetDepth(depth);
   channel->SetRate(rate);
-  alSourcePlay(source);
+  channel->Start();
   return channel;
+}
+
+void TChannel::Start() {
+  if (source_ == 0) return;
+  AudioDevice::Get().Hold(shared_from_this());
+  alSourcePlay(source_);
 }
 
 TChannel::~TChannel() {
@@ -133,9 +148,7 @@ void TChannel::Stop() {
 void TChannel::Pause() {
   if (source_ != 0) alSourcePause(source_);
 }
-void TChannel::Resume() {
-  if (source_ != 0) alSourcePlay(source_);
-}
+void TChannel::Resume() { Start(); }
 void TChannel::SetVolume(float volume) {
   if (source_ != 0) alSourcef(source_, AL_GAIN, volume);
 }

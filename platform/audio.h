@@ -10,7 +10,11 @@
 
 namespace strohvik {
 
-class TChannel {
+class TSound;
+
+// A channel plays to its end even when its owner lets go of it sooner: the device holds
+// every playing channel, and with it the sound, until it has stopped.
+class TChannel : public std::enable_shared_from_this<TChannel> {
  public:
   ~TChannel();
   TChannel(const TChannel&) = delete;
@@ -27,14 +31,16 @@ class TChannel {
 
  private:
   friend class TSound;
-  explicit TChannel(unsigned source) : source_(source) {}
+  TChannel(unsigned source, std::shared_ptr<const TSound> sound) : source_(source), sound_(std::move(sound)) {}
+  void Start();
   void Place();
   unsigned source_;  // 0 when there is no audio device
+  std::shared_ptr<const TSound> sound_;  // its buffer must outlive the source
   float pan_ = 0;
   float depth_ = 0;
 };
 
-class TSound {
+class TSound : public std::enable_shared_from_this<TSound> {
  public:
   // Reads a PCM WAV file (8 or 16 bits, mono or stereo) from any stream URL; null when
   // it cannot be read or is not such a file.

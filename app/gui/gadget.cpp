@@ -81,6 +81,8 @@ void TGadget::SetShow(bool show) {
 
 bool TGadget::Shown() const {
   if (native_->widget) return !native_->widget->isHidden();
+  // A pop-up menu is shown while it is open; a menu of the bar while its entry is.
+  if (kind_ == GadgetKind::Menu && parent_ == nullptr) return native_->menu->isVisible();
   return native_->action && native_->action->isVisible();
 }
 
@@ -130,6 +132,8 @@ TRect TGadget::FrameShape() const {
   const QRect frame = native_->widget->frameGeometry();
   return {frame.x(), frame.y(), frame.width(), frame.height()};
 }
+
+int TGadget::TextWidth() const { return native_->widget ? native_->widget->sizeHint().width() : 0; }
 
 int TGadget::ClientWidth() const { return native_->client ? native_->client->width() : 0; }
 int TGadget::ClientHeight() const { return native_->client ? native_->client->height() : 0; }

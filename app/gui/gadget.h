@@ -87,7 +87,7 @@ class TGadget : public TObject {
   std::string GetText() const;
 
   void SetShow(bool show);
-  bool Shown() const;  // its own state, whatever its parents show
+  bool Shown() const;  // its own state, whatever its parents show; pop-up menus: open
   void SetEnabled(bool enabled);
   bool Enabled() const;  // its own state, whatever its parents are
   // Windows are raised and activated; other gadgets take the keyboard focus without
@@ -99,6 +99,8 @@ class TGadget : public TObject {
   void SetShape(const TRect& shape);
   // Windows: the whole window on the desktop, menu bar and frame included.
   TRect FrameShape() const;
+  // The width the gadget needs to show its whole text in its font, its frame included.
+  int TextWidth() const;
   int ClientWidth() const;
   int ClientHeight() const;
   void SetMinimumSize(int width, int height);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -63,10 +64,23 @@ void SimulateCloseRequest(TGadget& window) {
   QApplication::sendEvent(window.GetNative().widget, &close);
 }
 
+void SimulateContextClick(TGadget& gadget, int x, int y) {
+  QWidget& widget = InputWidget(gadget);
+  // The desktop reports the click to the innermost widget under the pointer, such as a
+  // tree's viewport.
+  const QPoint at(x, y);
+  QWidget* under = widget.childAt(at);
+  QWidget& target = under != nullptr ? *under : widget;
+  QContextMenuEvent click(QContextMenuEvent::Mouse, target.mapFrom(&widget, at), widget.mapToGlobal(at));
+  QApplication::sendEvent(&target, &click);
+}
+
 void SimulateKeyChord(TGadget& window, const std::string& chord) {
   const QKeyCombination keys = QKeySequence(QString::fromStdString(chord))[0];
+  QWidget* widget = window.GetNative().widget;
+  QWidget* focus = widget->focusWidget();
   // The test library's key clicks pass the toolkit's shortcut resolution, as typing does.
-  QTest::keyClick(window.GetNative().widget, keys.key(), keys.keyboardModifiers());
+  QTest::keyClick(focus != nullptr ? focus : widget, keys.key(), keys.keyboardModifiers());
 }
 
 void SimulateMenuChoice(TGadget& item) {

@@ -15,7 +15,10 @@ void SimulateMouseMove(TGadget& gadget, int x, int y);
 void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y);
 // The close box of a window.
 void SimulateCloseRequest(TGadget& window);
-// A key chord such as "Ctrl+B" pressed while the window is active.
+// A right click as the desktop reports it to a gadget with a context menu.
+void SimulateContextClick(TGadget& gadget, int x, int y);
+// A key or key chord such as "A" or "Ctrl+B" typed while the window is active: it goes
+// to the window's focus widget.
 void SimulateKeyChord(TGadget& window, const std::string& chord);
 // A click on a menu item.
 void SimulateMenuChoice(TGadget& item);

@@ -204,6 +204,14 @@ TEST_F(GadgetTable, NoteAndFirstStartTextsAreComplete) {
   EXPECT_TRUE(firstStart.ends_with("Diese Einstellungen müssen aber nur ein mal\ngemacht werden.\n"));
 }
 
+TEST_F(GadgetTable, EveryLabelShowsItsWholeText) {
+  shell_->HandlePending();  // the first pass writes the version labels
+  for (const auto& gadget : gui_->Gadgets()) {
+    if (gadget->Kind() != K::Label && gadget->Kind() != K::HyperLink) continue;
+    EXPECT_LE(gadget->TextWidth(), gadget->Shape().width) << gadget->Name() << " \"" << gadget->GetText() << "\"";
+  }
+}
+
 TEST_F(GadgetTable, MenusHaveTheirTextsTagsAndCtrlShortcuts) {
   for (const ExpectedMenuItem& item : kMenuItems) {
     SCOPED_TRACE(item.name);
@@ -253,6 +261,20 @@ TEST_F(GadgetTable, AResizeGrowsOnlyTheAnchoredGadgets) {
     if (gadget->Kind() == K::Window || gadget->Kind() == K::Menu || gadget->Kind() == K::MenuItem) continue;
     auto grown = changed.find(gadget->Name());
     EXPECT_EQ(gadget->Shape(), grown != changed.end() ? grown->second : before[gadget->Name()]) << gadget->Name();
+  }
+}
+
+TEST_F(GadgetTable, ResizableWindowsKeepTheirMinimumSize) {
+  // The main window's minimum is its client size, the backup window's its outer size.
+  const struct {
+    const char* window;
+    int width, height;
+  } kMinimums[] = {{"Window1", 990, 501}, {"ChildWindow13", 344, 369}};
+  for (const auto& minimum : kMinimums) {
+    TGadget& window = G(minimum.window);
+    window.SetShape({window.Shape().x, window.Shape().y, 100, 100});
+    EXPECT_EQ(window.Shape().width, minimum.width) << minimum.window;
+    EXPECT_EQ(window.Shape().height, minimum.height) << minimum.window;
   }
 }
 

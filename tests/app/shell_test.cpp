@@ -12,6 +12,15 @@
 namespace strohvik {
 namespace {
 
+// Records the id, source and position of every event, in emission order.
+struct Trace : TObject {
+  std::vector<TEvent> events;
+  static TEvent* Hook(int, TEvent* event, TObject* self) {
+    static_cast<Trace*>(self)->events.push_back(*event);
+    return event;
+  }
+};
+
 class FirstStart : public ShellFixture {
  protected:
   FirstStart() : ShellFixture(false) {}
@@ -51,16 +60,37 @@ TEST_F(Shell, StartsWithTheWorkAndTempFolders) {
   EXPECT_TRUE(G("Window1").Enabled());
 }
 
-TEST_F(Shell, TheAfterEventStepIsQuietOnceTheWindowsAreInLine) {
-  for (int round = 0; round < 5; ++round) shell_->HandlePending();  // activations arrive late
-  int emitted = 0;
-  gui_->Hub().AddHook([](int, TEvent* event, TObject* count) {
-    ++*reinterpret_cast<int*>(count);
-    return event;
-  }, reinterpret_cast<TObject*>(&emitted), 100);
+// The information window, active over the main window, which it leaves enabled.
+class WithInformationWindow : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    gui_->Hub().AddHook(&Trace::Hook, &trace_, 100);
+    Send(kEventMenuAction, "Window1#Informationen");
+    G("ChildWindow12").Activate();
+    for (int round = 0; round < 5; ++round) shell_->HandlePending();  // activations arrive late
+    TObject* lastActivated = nullptr;
+    for (const TEvent& event : trace_.events)
+      if (event.id == kEventWindowActivate) lastActivated = event.source;
+    ASSERT_EQ(lastActivated, &G("ChildWindow12")) << "the loop passes so far left the dialog on top";
+    trace_.events.clear();
+  }
+  Trace trace_;
+};
+
+TEST_F(WithInformationWindow, TheAfterEventStepIsQuietAndRaisesNoWindowAboveIt) {
   for (int i = 0; i < 10; ++i) shell_->AfterEvent(nullptr);
-  gui_->ProcessPendingEvents();
-  EXPECT_EQ(emitted, 0);
+  for (int round = 0; round < 5; ++round) gui_->ProcessPendingEvents();
+  EXPECT_TRUE(trace_.events.empty()) << EventName(trace_.events.front().id);
+}
+
+TEST_F(WithInformationWindow, AnActivePanelTakesTheKeysWithoutActivatingItsWindow) {
+  G("SmartButton25").Activate();
+  for (int round = 0; round < 5; ++round) gui_->ProcessPendingEvents();
+  SimulateKeyChord(G("Window1"), "A");
+  ASSERT_EQ(trace_.events.size(), 1u) << "Window1 stays in the background";
+  EXPECT_EQ(trace_.events[0].id, kEventKeyDown);
+  EXPECT_EQ(trace_.events[0].source, &G("SmartButton25"));
 }
 
 TEST_F(Shell, ModCommandsAreEnabledExactlyWhileAModIsLoaded) {
@@ -112,6 +142,16 @@ TEST_F(Shell, ATabClickShowsThatTabsPageAlone) {
   EXPECT_TRUE(Send(kEventGadgetAction, "Tabber1", 1));
   EXPECT_TRUE(G("Tabber1_Page1").Shown());
   EXPECT_FALSE(G("Tabber1_Page2").Shown());
+}
+
+TEST_F(Shell, ARightClickOnTheFolderTreeOpensItsMenuWithoutWaitingForAChoice) {
+  shell_->HandlePending();
+  SimulateContextClick(G("TreeView3"), 40, 30);
+  EXPECT_TRUE(shell_->HandlePending()) << "a menu with a loop of its own would not return before a choice";
+  EXPECT_TRUE(G("TreeView3_PopUpMenu").Shown());
+  SimulateMenuChoice(G("TreeView3_PopUpMenu#BackupOrdner"));
+  shell_->HandlePending();
+  EXPECT_EQ(G("TextArea5").GetText(), "Backup Ordner :");
 }
 
 TEST_F(Shell, ATreeActionWithNoSelectedNodeIsIgnored) {
@@ -263,15 +303,6 @@ TEST_F(Shell, HyperLinksOpenTheirAddressThroughTheSystemDriver) {
   SimulateLinkClick(G("HyperLink1"));
   EXPECT_EQ(driver_->openedUrls, std::vector<std::string>{"http://example.org/strohvik/"});
 }
-
-// Records the id, source and position of every event, in emission order.
-struct Trace : TObject {
-  std::vector<TEvent> events;
-  static TEvent* Hook(int, TEvent* event, TObject* self) {
-    static_cast<Trace*>(self)->events.push_back(*event);
-    return event;
-  }
-};
 
 TEST_F(Shell, EnteringAnActivePanelIsFollowedByAMoveAtTheEntryPoint) {
   shell_->HandlePending();

@@ -1,9 +1,9 @@
 #include "mods/archive_extraction.h"
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
+#include "mods/open_archive.h"
 #include "mods/temp_copy.h"
 #include "mods/texture_converter.h"
 #include "platform/paths.h"
@@ -12,10 +12,6 @@
 
 namespace strohvik {
 namespace {
-
-// No file a mod page reads comes near this; a larger entry is refused before it fills
-// the disk.
-constexpr int64_t kLargestCopiedEntry = int64_t{256} << 20;
 
 // Only a picture may be stood in for by its DDS texture; a vehicle file tractor.xml
 // must not turn into tractor.dds.
@@ -26,10 +22,6 @@ bool IsPictureName(const std::string& lowerCaseName) {
     if (extension == picture) return true;
   }
   return false;
-}
-
-bool IsDdsStandIn(const std::string& entry, const std::string& wanted) {
-  return Extension(entry) == "dds" && WithoutExtension(entry) == WithoutExtension(wanted);
 }
 
 // A folder entry is never copied: the temp folder holds files only.
@@ -44,23 +36,24 @@ bool CopyDdsAndConvert(const ModEnvironment& environment, ZipReader& reader, con
   if (!copyName) return false;
   const std::string ddsName = WithoutExtension(*copyName) + ".dds";
   if (!CopyEntry(reader, entry, JoinPath(environment.folders.Temp(), ddsName))) return false;
-  reader.CloseZip();
   ConvertTexture(environment, ddsName);
   return true;
 }
 
 bool CopyMatchingEntry(const ModEnvironment& environment, const std::string& archivePath,
                        const std::string& wantedName, const std::string& targetName) {
-  const auto reader = ZipReader::Create();
-  if (reader->OpenZip(archivePath) != 1) return false;
-  reader->SetExtractLimit(kLargestCopiedEntry);
+  const auto reader = environment.archive ? environment.archive->Reader(archivePath) : OpenModArchive(archivePath);
+  if (!reader) return false;
   const std::string wanted = AsciiLower(wantedName);
-  const bool wantsPicture = IsPictureName(wanted);
+  // The texture of the same name without extension; none when no picture is wanted.
+  const std::string ddsStandIn = IsPictureName(wanted) ? WithoutExtension(wanted) + ".dds" : std::string();
   for (int index = 0; index < reader->getFileCount(); ++index) {
     const auto entry = reader->getFileInfo(index);
-    const std::string stored = AsciiLower(entry->zipFileName);
-    if (wantsPicture && IsDdsStandIn(stored, wanted)) return CopyDdsAndConvert(environment, *reader, *entry, targetName);
-    if (stored == wanted) {
+    const std::string& stored = entry->zipFileName;
+    if (!ddsStandIn.empty() && EqualsIgnoringAsciiCase(stored, ddsStandIn)) {
+      return CopyDdsAndConvert(environment, *reader, *entry, targetName);
+    }
+    if (EqualsIgnoringAsciiCase(stored, wanted)) {
       const auto destination = TempCopyPath(environment.folders, targetName);
       return destination && CopyEntry(*reader, *entry, *destination);
     }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "mods/open_archive.h"
 #include "mods/working_folders.h"
 #include "platform/process.h"
 
@@ -23,6 +24,8 @@ struct ModEnvironment {
   // Receives the application's trace lines ("Modpic>..."); the app sends them to
   // standard output.
   TraceSink trace;
+  // The archive kept open while one mod is read; none: every copy opens it afresh.
+  std::shared_ptr<OpenArchive> archive;
 
   // The app's own set-up: the converter in the Tools folder, real processes, trace
   // lines on standard output.

@@ -52,9 +52,7 @@ void ReadDescriptionFields(const XMLFile& description, ModPage& page) {
   page.price = description.ReadNodeText("modDesc/price");
 }
 
-}  // namespace
-
-ModPage ReadMod(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
+ModPage ReadModFrom(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
   mod.modPath = modPath;
   if (ExtractFromArchive(environment, mod, modPath, kDescriptionName, kDescriptionName) != "JA") {
     return NoDescriptionPage(mod);
@@ -76,6 +74,16 @@ ModPage ReadMod(const ModEnvironment& environment, LoadedMod& mod, const std::st
   page.fillTypes = vehicle.fillTypes;
   page.fileName = FilePart(modPath);
   return page;
+}
+
+}  // namespace
+
+ModPage ReadMod(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
+  // The description, the picture and the vehicle file come from one reading of the
+  // archive's directory, which for a large mod costs more than the copies themselves.
+  ModEnvironment reading = environment;
+  reading.archive = std::make_shared<OpenArchive>();
+  return ReadModFrom(reading, mod, modPath);
 }
 
 }  // namespace strohvik

@@ -8,5 +8,7 @@
 namespace strohvik {
 
 std::string AsciiLower(std::string_view text);
+// Compares without copying, for lookups over thousands of names.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace strohvik

@@ -65,7 +65,7 @@ ModEnvironment InspectorEnvironment(const ScratchFolder& scratch) {
   const WorkingFolders folders{SystemPath(scratch.HostPath())};
   CreateFolderWithParents(folders.Temp());
   // No trace lines: standard output carries the report.
-  return ModEnvironment{folders, OwnProgramFile(), std::make_shared<BuiltInConverter>(), nullptr};
+  return ModEnvironment{folders, OwnProgramFile(), std::make_shared<BuiltInConverter>(), nullptr, nullptr};
 }
 
 void ShowProgress(size_t done, size_t total) {

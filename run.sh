@@ -9,15 +9,12 @@ build=build/release
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTROHVIK_TESTS=OFF "${launcher[@]}" >/dev/null
-targets=(strohvik)
-[[ -f tools/dds_converter/CMakeLists.txt ]] && targets+=(ddsConverter)
-cmake --build "$build" --target "${targets[@]}" -j 2
+cmake --build "$build" --target strohvik ddsConverter strohvik-inspect -j 2
 
 # The program finds everything relative to its working directory.
 mkdir -p work/LS_2011_Data_Temp work/Data_Temp work/Tools
 ln -sfn /usr/bin/7z work/Tools/7z.exe
-converter=$build/tools/dds_converter/ddsConverter
-[[ -x $converter ]] && ln -sfn "$PWD/$converter" work/Tools/ddsConverter.exe
+ln -sfn "$PWD/$build/tools/dds_converter/ddsConverter" work/Tools/ddsConverter.exe
 
 cd work
 exec "../$build/app/strohvik"

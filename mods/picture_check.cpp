@@ -1,9 +1,9 @@
 #include "mods/picture_check.h"
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "mods/picture_decoding.h"
 #include "platform/file_system.h"
 #include "platform/stream.h"
 
@@ -28,14 +28,11 @@ bool IsTgaHeader(std::string_view bytes) {
   return colourMapType && imageType && pixelDepth && notEmpty;
 }
 
-bool HasPictureSignature(std::string_view bytes) {
-  static constexpr std::array<std::string_view, 3> kSignatures{
-      std::string_view("\x89PNG\r\n\x1a\n", 8), std::string_view("\xff\xd8\xff", 3), std::string_view("BM", 2)};
-  for (const auto signature : kSignatures) {
-    if (StartsWith(bytes, signature)) return true;
-  }
-  return IsTgaHeader(bytes);
-}
+constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
+constexpr std::string_view kJpegSignature("\xff\xd8\xff", 3);
+constexpr std::string_view kBmpSignature("BM", 2);
+// Far above any store picture; a larger file is not read into memory to be checked.
+constexpr int64_t kLargestCheckedFile = int64_t{64} << 20;
 
 std::string ReadStart(const std::string& path) {
   std::string bytes(kTgaHeaderSize, '\0');
@@ -46,8 +43,23 @@ std::string ReadStart(const std::string& path) {
   return bytes;
 }
 
+// Empty when the file cannot be read or is larger than any picture worth checking.
+std::string ReadWhole(const std::string& path) {
+  std::string bytes;
+  const auto stream = ReadStream(path);
+  if (!stream || !stream->ReadAll(bytes, kLargestCheckedFile)) bytes.clear();
+  if (stream) stream->Close();
+  return bytes;
+}
+
 }  // namespace
 
-bool CanShowPicture(const std::string& path) { return IsFile(path) && HasPictureSignature(ReadStart(path)); }
+bool CanShowPicture(const std::string& path) {
+  if (!IsFile(path)) return false;
+  const std::string start = ReadStart(path);
+  if (StartsWith(start, kPngSignature)) return DecodesAsPng(ReadWhole(path));
+  if (StartsWith(start, kJpegSignature)) return DecodesAsJpeg(ReadWhole(path));
+  return StartsWith(start, kBmpSignature) || IsTgaHeader(start);
+}
 
 }  // namespace strohvik

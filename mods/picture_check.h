@@ -1,6 +1,7 @@
 #pragma once
 // Whether the picture loader of the window can be given a file: it reads PNG, JPEG, BMP
-// and TGA. Only the start of the file is looked at; decoding happens when it is shown.
+// and TGA. PNG and JPEG files are decoded to the end, so that a damaged picture is
+// reported by every reader of a mod alike; of BMP and TGA only the header is looked at.
 
 #include <string>
 

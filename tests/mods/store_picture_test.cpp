@@ -55,10 +55,23 @@ TEST(CanShowPicture, KnowsTheFormatsTheWindowReads) {
   tga[12] = 4;   // width 4
   tga[14] = 4;   // height 4
   tga[16] = 32;  // bits a pixel
+  const std::string png = PngBytes();
+  const std::string jpeg = JpegBytes();
+  // Damaged files with the right signature: the window would show nothing.
+  std::string flippedPixels = png;
+  flippedPixels[flippedPixels.size() / 2] ^= 0x55;
   const std::pair<std::string, bool> cases[] = {
-      {PngBytes(), true}, {JpegBytes(), true}, {"BM" + std::string(60, '\0'), true},
-      {tga, true},        {DdsBytes(), false}, {"", false},
-      {"\x89PNG", false}, {std::string(18, '\0'), false},
+      {png, true},
+      {jpeg, true},
+      {"BM" + std::string(60, '\0'), true},
+      {tga, true},
+      {DdsBytes(), false},
+      {"", false},
+      {"\x89PNG", false},
+      {std::string(18, '\0'), false},
+      {png.substr(0, png.size() / 2), false},
+      {flippedPixels, false},
+      {jpeg.substr(0, 3) + std::string(200, '\x07'), false},
   };
   int index = 0;
   for (const auto& [bytes, showable] : cases) {

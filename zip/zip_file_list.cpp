@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/debug_log.h"
+#include "platform/paths.h"
 #include "zip/central_directory.h"
 
 namespace strohvik {
@@ -22,15 +23,6 @@ std::string Latin1Lower(std::string text) {
     }
   }
   return text;
-}
-
-// By hand: find_last_of searches its set of two once for every byte of the name, which
-// for archives of thousands of entries costs more than the rest of the scan.
-size_t LastSeparator(const std::string& name) {
-  for (size_t i = name.size(); i > 0; --i) {
-    if (name[i - 1] == '/' || name[i - 1] == '\\') return i - 1;
-  }
-  return std::string::npos;
 }
 
 }  // namespace
@@ -132,20 +124,12 @@ void TZipFileList::Append(ZipEntryPtr entry) {
 void TZipFileList::extractFilename(SZipFileEntry& entry) const {
   if (entry.header.FilenameLength == 0) return;
   if (IgnoreCase) entry.zipFileName = Latin1Lower(entry.zipFileName);
-  const size_t separator = LastSeparator(entry.zipFileName);
-  if (separator == std::string::npos) {
-    entry.path.clear();
-  } else {
-    entry.path = entry.zipFileName.substr(0, separator);
-    std::replace(entry.path.begin(), entry.path.end(), '\\', '/');
-  }
+  entry.path = FolderPart(entry.zipFileName);
+  std::replace(entry.path.begin(), entry.path.end(), '\\', '/');
   entry.simpleFileName = entry.zipFileName;
   if (IgnorePaths) deletePathFromFilename(entry.simpleFileName);
 }
 
-void TZipFileList::deletePathFromFilename(std::string& name) {
-  const size_t separator = LastSeparator(name);
-  if (separator != std::string::npos) name.erase(0, separator + 1);
-}
+void TZipFileList::deletePathFromFilename(std::string& name) { name = FilePart(name); }
 
 }  // namespace strohvik

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "fake_search_path.h"
 #include "platform/stream.h"
 #include "shell_fixture.h"
-#include "zip/zip_writer.h"
 
 namespace strohvik {
 namespace {
@@ -28,6 +26,7 @@ class FileCommands : public ShellFixture {
  public:
   using ShellFixture::App;
   using ShellFixture::folder_;
+  using ShellFixture::Write;
 
   void SetUp() override {
     ShellFixture::SetUp();
@@ -42,14 +41,6 @@ class FileCommands : public ShellFixture {
     Write("LS_2011_Data_Temp/store.png", picture);
   }
 
-  void Write(const std::string& relative, const std::string& content) const {
-    fs::create_directories((folder_ / relative).parent_path());
-    std::ofstream(folder_ / relative, std::ios::binary) << content;
-  }
-  std::string Read(const std::string& relative) const {
-    std::ifstream in(folder_ / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
   bool Exists(const std::string& relative) const { return fs::exists(folder_ / relative); }
 
   // The mod as a load from the folder tree leaves it: its folder listed, its store
@@ -268,15 +259,6 @@ class Saving : public FileCommands {
     Write("LS_2011_Data_Temp/tractor.xml", vehicle);
     Write("Tools/7z.exe", "");  // the scripted driver answers in its place
     Load("mods/tractor.zip", "vehicles/tractor.xml");
-  }
-
-  void WriteArchive(const std::string& relative, const std::vector<std::pair<std::string, std::string>>& entries) {
-    auto writer = ZipWriter::Create();
-    ASSERT_EQ(writer->OpenZip(Sys(relative), 0), 1);
-    for (auto [name, content] : entries) {
-      writer->AddStream(TRamStream::Create(content.data(), static_cast<int64_t>(content.size()), true, false), name, "");
-    }
-    writer->CloseZip("");
   }
 
   std::string HostFile(const std::string& relative) const { return (folder_ / relative).string(); }

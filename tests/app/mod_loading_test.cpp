@@ -7,13 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/gui/input_simulation.h"
-#include "platform/host_path.h"
 #include "shell_fixture.h"
 #include "tests/mods/mod_test_support.h"
 
@@ -63,15 +61,9 @@ class ModLoading : public ShellFixture {
     shell_->HandlePending();
   }
 
-  std::string SystemPathOf(const std::string& relative) const { return SystemPath((folder_ / relative).string()); }
-  std::string Converter() const { return SystemPathOf("Tools/ddsConverter.exe"); }
+  std::string Converter() const { return Sys("Tools/ddsConverter.exe"); }
 
-  std::string MakeMod(const std::string& name, const Entries& entries) {
-    fs::create_directories(folder_ / "Mods");
-    const std::string path = SystemPathOf("Mods/" + name);
-    modtest::WriteArchive(path, entries);
-    return path;
-  }
+  std::string MakeMod(const std::string& name, const Entries& entries) { return WriteArchive("Mods/" + name, entries); }
 
   // The menu item, as a click on it arrives; the requester answers with path.
   void LoadThroughMenu(const std::string& path) {
@@ -125,7 +117,7 @@ TEST_F(ModLoading, TheMenuAsksForAnArchiveAndFillsEveryFieldOfThePage) {
   EXPECT_EQ(G("Label22").GetText(), "Multiplayer : JA");
   EXPECT_EQ(G("Label41").GetText(), "Keine Fehler.");
   EXPECT_THAT(FillTypes(), ElementsAre("Weizen", "Hafer", "Hafer"));
-  EXPECT_EQ(PanelDifferenceFrom(SystemPathOf("LS_2011_Data_Temp/store.png")), 0);
+  EXPECT_EQ(PanelDifferenceFrom(Sys("LS_2011_Data_Temp/store.png")), 0);
   EXPECT_EQ(G("PlainPanel2").PixmapFlags(), kPixmapScaleToWidth);
 
   EXPECT_EQ(App().state.mod.modPath, path);
@@ -175,7 +167,7 @@ TEST_P(StorePictureOnThePage, ShowsThePictureOrSaysWhyNot) {
   const PictureCase& c = GetParam();
   if (!c.converterPresent) fs::remove(folder_ / "Tools" / "ddsConverter.exe");
   LoadThroughMenu(MakeMod("mod.zip", NormalEntries(c.pictureName, c.bytes())));
-  const std::string expected = std::string(c.shownFrom).starts_with("incbin::") ? c.shownFrom : SystemPathOf(c.shownFrom);
+  const std::string expected = std::string(c.shownFrom).starts_with("incbin::") ? c.shownFrom : Sys(c.shownFrom);
   EXPECT_EQ(PanelDifferenceFrom(expected), 0);
   EXPECT_EQ(G("Label41").GetText(), c.status);
   EXPECT_EQ(G("TextField2").GetText(), "Großer Traktor") << "the rest of the page is read all the same";
@@ -220,12 +212,11 @@ TEST_F(ModLoading, CancellingAfterALoadEmptiesTheFieldsButKeepsMultiplayerAndFil
 }
 
 TEST_F(ModLoading, AnArchiveThatIsNoZipGivesTheMissingDescriptionMessage) {
-  fs::create_directories(folder_ / "Mods");
-  std::ofstream(folder_ / "Mods" / "fake.zip") << "no zip at all";
-  LoadThroughMenu(SystemPathOf("Mods/fake.zip"));
+  Write("Mods/fake.zip", "no zip at all");
+  LoadThroughMenu(Sys("Mods/fake.zip"));
   EXPECT_EQ(G("Label41").GetText(), kNoDescription);
   EXPECT_EQ(G("TextField7").GetText(), "");
-  EXPECT_EQ(App().state.mod.modPath, SystemPathOf("Mods/fake.zip")) << "the chosen path stays";
+  EXPECT_EQ(App().state.mod.modPath, Sys("Mods/fake.zip")) << "the chosen path stays";
 }
 
 TEST_F(ModLoading, ShowingTheModsFolderEmptiesThePage) {

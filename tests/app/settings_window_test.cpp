@@ -1,18 +1,14 @@
 // The settings dialog, the folder tree and the category trees, through the real windows.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "mods/folder_listing.h"
-#include "platform/stream.h"
 #include "settings/settings_dialog.h"
 #include "shell_fixture.h"
-#include "zip/zip_writer.h"
 
 namespace strohvik {
 namespace {
@@ -22,11 +18,6 @@ namespace fs = std::filesystem;
 constexpr TRgb kWhite{255, 255, 255};
 constexpr TRgb kLightRed{255, 223, 223};
 constexpr const char* kFields[] = {"TextField11", "TextField12", "TextField13"};
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class SettingsWindow : public ShellFixture {
  protected:
@@ -53,21 +44,11 @@ class SettingsWindow : public ShellFixture {
     const TRgb expected[] = {game, mods, backup};
     for (int field = 0; field < 3; ++field) EXPECT_EQ(G(kFields[field]).Color(), expected[field]) << kFields[field];
   }
-  void WriteFile(const std::string& relative, const std::string& bytes) {
-    fs::create_directories((folder_ / relative).parent_path());
-    std::ofstream(folder_ / relative, std::ios::binary) << bytes;
-  }
   void MakeMod(const std::string& relative) {
-    fs::create_directories((folder_ / relative).parent_path());
-    std::string description = "<modDesc><author>Hofmann</author><title><de>Traktor</de></title></modDesc>\n";
-    const auto writer = ZipWriter::Create();
-    ASSERT_EQ(writer->OpenZip(Sys(relative), 0), 1);
-    writer->AddStream(TRamStream::Create(description.data(), static_cast<int64_t>(description.size()), true, false),
-                      "modDesc.xml", "");
-    writer->CloseZip("");
+    WriteArchive(relative, {{"modDesc.xml", "<modDesc><author>Hofmann</author><title><de>Traktor</de></title></modDesc>\n"}});
   }
   void WriteCategories() {
-    WriteFile("Kategorien.xml",
+    Write("Kategorien.xml",
               "<Kategorien>\r\n\t<Kategorien Kategorien=\"2\" />\r\n"
               "\t<1 Name=\"A\" num=\"2\" 1=\"X\" 2=\"Y\" />\r\n\t<2 Name=\"B\" num=\"0\" />\r\n</Kategorien>\r\n");
   }
@@ -103,7 +84,7 @@ TEST_F(SettingsFirstStart, AsksForTheFoldersAndWritesTheFileFromTheFields) {
   EXPECT_FALSE(G("ChildWindow6").Shown());
   EXPECT_TRUE(G("Window1").Enabled());
   ExpectFieldColours(kWhite, kWhite, kWhite);
-  EXPECT_EQ(ReadBytes(folder_ / "Strohvik-ini.xml"), SettingsText("1.7.0"));
+  EXPECT_EQ(Read("Strohvik-ini.xml"), SettingsText("1.7.0"));
 }
 
 TEST_F(SettingsFirstStart, AFileThatCannotBeWrittenKeepsTheDialogOpenWithAMessage) {
@@ -134,7 +115,7 @@ TEST_F(SettingsWindow, AnotherVersionWarnsAndOkRewritesTheSameFoldersWithThisVer
   Send(kEventGadgetAction, "SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   EXPECT_TRUE(G("Window1").Enabled());
-  EXPECT_EQ(ReadBytes(folder_ / "Strohvik-ini.xml"), SettingsText("1.7.0"));
+  EXPECT_EQ(Read("Strohvik-ini.xml"), SettingsText("1.7.0"));
 }
 
 TEST_F(SettingsWindow, TheSameVersionOpensNothingAndKeepsTheFoldersRead) {
@@ -147,7 +128,7 @@ TEST_F(SettingsWindow, TheSameVersionOpensNothingAndKeepsTheFoldersRead) {
 TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   shell_->HandlePending();
   Send(kEventMenuAction, "Window1#Programm");
-  const std::string before = ReadBytes(folder_ / "Strohvik-ini.xml");
+  const std::string before = Read("Strohvik-ini.xml");
   G("TextField12").SetText(Sys("gone") + "\\");
   G("TextField13").SetText("");
   Send(kEventGadgetAction, "SmartButton39");
@@ -156,7 +137,7 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   EXPECT_EQ(G("TextArea1").GetText(), std::string(kFolderPromptText) + "\n\nFehler der markirte bereich ist fehlerhaft.");
   ExpectFieldColours(kWhite, kLightRed, kLightRed);
   EXPECT_EQ(App().state.settingsDialog.mode, "NEW");
-  EXPECT_EQ(ReadBytes(folder_ / "Strohvik-ini.xml"), before) << "nothing is written";
+  EXPECT_EQ(Read("Strohvik-ini.xml"), before) << "nothing is written";
 
   fs::create_directory(folder_ / "Neu");
   G("TextField12").SetText(Sys("Neu") + "\\");
@@ -164,7 +145,7 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   Send(kEventGadgetAction, "SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   ExpectFieldColours(kWhite, kWhite, kWhite);
-  EXPECT_NE(ReadBytes(folder_ / "Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys("Neu") + "\\\" />"),
+  EXPECT_NE(Read("Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys("Neu") + "\\\" />"),
             std::string::npos);
   EXPECT_EQ(App().state.settings.modsFolder, Sys("mods") + "\\") << "typed folders count after the next start";
 }
@@ -172,14 +153,14 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
 TEST_F(SettingsWindow, AFolderWithUmlautsKeepsItsBytesThroughTheFieldsAndLists) {
   const std::string mods = "Mods \xC3\x84rger \xE2\x82\xAC";
   const std::string archive = "Sch\xC3\xA4" "fer.zip";
-  WriteFile(mods + "/" + archive, "");
+  Write(mods + "/" + archive, "");
   shell_->HandlePending();
   Send(kEventMenuAction, "Window1#Programm");
   driver_->dirAnswers.push_back(Sys(mods));
   Send(kEventGadgetAction, "Button8");
   Send(kEventGadgetAction, "SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
-  EXPECT_NE(ReadBytes(folder_ / "Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys(mods) + "\\\" />"),
+  EXPECT_NE(Read("Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys(mods) + "\\\" />"),
             std::string::npos);
   Send(kEventGadgetAction, "SmartButton33");
   EXPECT_EQ(Texts("TreeView3"), std::vector<std::string>{archive});
@@ -189,7 +170,7 @@ TEST_F(SettingsWindow, AFolderWithUmlautsKeepsItsBytesThroughTheFieldsAndLists) 
 TEST_F(SettingsWindow, TheModsFolderListsWhatEndsExactlyInZip) {
   const std::string umlauts = "Gro\xC3\x9F" "er Anh\xC3\xA4nger.zip";
   for (const std::string& file : {std::string("a.zip"), std::string("b.txt"), std::string("c.ZIP"), umlauts}) {
-    WriteFile("mods/" + file, "");
+    Write("mods/" + file, "");
   }
   fs::create_directory(folder_ / "mods" / "d.zip");
   shell_->HandlePending();
@@ -205,7 +186,7 @@ TEST_F(SettingsWindow, TheModsFolderListsWhatEndsExactlyInZip) {
 }
 
 TEST_F(SettingsWindow, AnUnsetFolderListsNothingAndSaysSo) {
-  WriteFile("mods/a.zip", "");
+  Write("mods/a.zip", "");
   shell_->HandlePending();
   for (const char* unset : {"", "0", "\\"}) {
     SCOPED_TRACE(unset);
@@ -233,7 +214,7 @@ TEST_F(SettingsWindow, ADoubleClickOnAnArchiveLoadsItFromTheTreeFolder) {
 }
 
 TEST_F(SettingsWindow, ACancelledLoadKeepsTheTreeAndTheLoadersMessage) {
-  WriteFile("mods/a.zip", "");
+  Write("mods/a.zip", "");
   shell_->HandlePending();
   Send(kEventGadgetAction, "SmartButton33");
   Send(kEventGadgetAction, "SmartButton25");  // no answer: the user cancels
@@ -244,7 +225,7 @@ TEST_F(SettingsWindow, ACancelledLoadKeepsTheTreeAndTheLoadersMessage) {
 
 TEST_F(SettingsWindow, TheBackupFolderShowsTheCategoriesAndASubcategoryListsItsArchives) {
   WriteCategories();
-  WriteFile("Backup/A/X/alt.zip", "");
+  Write("Backup/A/X/alt.zip", "");
   shell_->HandlePending();
   G("TextField1").SetText("bleibt");
   Send(kEventGadgetAction, "SmartButton32");

@@ -7,11 +7,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/gui/gui.h"
 #include "app/shell.h"
 #include "platform/host_path.h"
+#include "tests/mods/mod_test_support.h"
 
 namespace strohvik {
 
@@ -44,6 +46,22 @@ class ShellFixture : public ::testing::Test {
     return SystemPath(relative.empty() ? folder_.string() : (folder_ / relative).string());
   }
 
+  // A file below the test folder, its folders made as needed.
+  void Write(const std::string& relative, const std::string& bytes) const {
+    std::filesystem::create_directories((folder_ / relative).parent_path());
+    std::ofstream(folder_ / relative, std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& relative) const {
+    std::ifstream in(folder_ / relative, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // A zip archive below the test folder, written with our zip writer; its system path.
+  std::string WriteArchive(const std::string& relative, const modtest::Entries& entries) const {
+    std::filesystem::create_directories((folder_ / relative).parent_path());
+    modtest::WriteArchive(Sys(relative), entries);
+    return Sys(relative);
+  }
+
   // The settings file as the program writes it, for the folders Spiel, mods and Backup.
   std::string SettingsText(const std::string& version) const {
     return "<Einstellungen>\r\n"
@@ -58,7 +76,7 @@ class ShellFixture : public ::testing::Test {
   }
   void WriteSettingsFile(const std::string& version) {
     for (const char* folder : {"Spiel", "mods", "Backup"}) std::filesystem::create_directories(folder_ / folder);
-    std::ofstream(folder_ / "Strohvik-ini.xml", std::ios::binary) << SettingsText(version);
+    Write("Strohvik-ini.xml", SettingsText(version));
   }
 
   TGadget& G(const std::string& name) { return gui_->Get(name); }

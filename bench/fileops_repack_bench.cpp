@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/mods_bench_fixtures.h"
 #include "mods/repack_save.h"
 #include "platform/host_path.h"
 #include "platform/process.h"
@@ -23,15 +24,6 @@ namespace fs = std::filesystem;
 constexpr int kBigEntries = 4;
 constexpr size_t kBigEntryBytes = 50u << 20;
 const char* kDescription = "<modDesc>\n\t<price>1000</price>\n</modDesc>\n";
-
-std::string Noise(size_t size, uint32_t seed) {
-  std::string bytes(size, '\0');
-  for (char& c : bytes) {
-    seed = seed * 1103515245 + 12345;
-    c = static_cast<char>(seed >> 24);
-  }
-  return bytes;
-}
 
 void WriteHostFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -57,7 +49,7 @@ class BigMod {
     WriteHostFile(root_ / "staging/modDesc.xml", kDescription);
     writer->AddFileToDest(Sys("staging\\modDesc.xml"), "modDesc.xml", "");
     for (int i = 0; i < kBigEntries; ++i) {
-      WriteHostFile(root_ / "staging/big", Noise(kBigEntryBytes, i + 1));
+      WriteHostFile(root_ / "staging/big", modbench::Filler(kBigEntryBytes, static_cast<uint32_t>(i + 1)));
       writer->AddFileToDest(Sys("staging\\big"), "textures/big" + std::to_string(i) + ".dds", "");
     }
     writer->CloseZip("");

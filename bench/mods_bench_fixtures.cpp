@@ -29,13 +29,6 @@ std::string Description(const std::string& pictureName) {
          "  <price>45000</price>\n</modDesc>\n";
 }
 
-std::string Filler(size_t size, uint32_t seed) {
-  std::minstd_rand random(seed);
-  std::string bytes(size, '\0');
-  std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() >> 7); });
-  return bytes;
-}
-
 void Add(ZipWriter& writer, std::string bytes, const std::string& name) {
   writer.AddStream(TRamStream::Create(bytes.data(), static_cast<int64_t>(bytes.size()), true, false), name, "");
 }
@@ -43,6 +36,13 @@ void Add(ZipWriter& writer, std::string bytes, const std::string& name) {
 RgbaImage Picture() { return testing_dds::MakePicture(256, 256, testing_dds::AlphaPattern::Opaque); }
 
 }  // namespace
+
+std::string Filler(size_t size, uint32_t seed) {
+  std::minstd_rand random(seed);
+  std::string bytes(size, '\0');
+  std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() >> 7); });
+  return bytes;
+}
 
 fs::path FreshFolder(const std::string& name) {
   const fs::path folder = fs::temp_directory_path() / ("strohvik_" + name);

@@ -3,6 +3,7 @@
 // temporary folder at run time: a description, a store picture and a vehicle file at
 // the top, and stored filler entries of noise to give the archive its size.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +20,8 @@ struct ModShape {
 std::filesystem::path FreshFolder(const std::string& name);
 // Creates the app's temp and work folders below root.
 void MakeWorkingFolders(const std::filesystem::path& root);
+// Incompressible bytes, the same for the same seed.
+std::string Filler(size_t size, uint32_t seed);
 // Writes the archive at the host path.
 void WriteMod(const std::filesystem::path& path, const ModShape& shape);
 // A 256 x 256 store picture.

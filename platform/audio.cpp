@@ -54,6 +54,8 @@ class AudioDevice {
   std::vector<std::shared_ptr<TChannel>> playing_;
 };
 
+int liveChannels = 0;  // one thread plays sounds
+
 uint32_t Little32(const std::string& bytes, size_t at) {
   uint32_t value = 0;
   for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
@@ -105,7 +107,7 @@ std::shared_ptr<TSound> TSound::FromWav(const std::string& bytes) {
   return nullptr;
 }
 
-std::shared_ptr<TChannel> TSound::Play(float volume, float depth, float pan, float rate) {
+std::shared_ptr<TChannel> TSound::Cue() {
   if (!AudioAvailable()) return std::shared_ptr<TChannel>(new TChannel(0, nullptr));
   if (buffer_ == 0) {
     const ALenum format = channels_ == 1 ? (bits_ == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16)
@@ -115,8 +117,12 @@ std::shared_ptr<TChannel> TSound::Play(float volume, float depth, float pan, flo
   }
   ALuint source = 0;
   alGenSources(1, &source);
-  auto channel = std::shared_ptr<TChannel>(new TChannel(source, shared_from_this()));
   alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer_));
+  return std::shared_ptr<TChannel>(new TChannel(source, shared_from_this()));
+}
+
+std::shared_ptr<TChannel> TSound::Play(float volume, float depth, float pan, float rate) {
+  std::shared_ptr<TChannel> channel = Cue();
   channel->SetVolume(volume);
   channel->SetPan(pan);
   channel->SetDepth(depth);
@@ -131,9 +137,16 @@ void TChannel::Start() {
   alSourcePlay(source_);
 }
 
+TChannel::TChannel(unsigned source, std::shared_ptr<const TSound> sound) : source_(source), sound_(std::move(sound)) {
+  ++liveChannels;
+}
+
 TChannel::~TChannel() {
+  --liveChannels;
   if (source_ != 0) alDeleteSources(1, &source_);
 }
+
+int LiveChannelCount() { return liveChannels; }
 
 bool TChannel::Playing() const {
   if (source_ == 0) return false;

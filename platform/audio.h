@@ -31,7 +31,7 @@ class TChannel : public std::enable_shared_from_this<TChannel> {
 
  private:
   friend class TSound;
-  TChannel(unsigned source, std::shared_ptr<const TSound> sound) : source_(source), sound_(std::move(sound)) {}
+  TChannel(unsigned source, std::shared_ptr<const TSound> sound);
   void Start();
   void Place();
   unsigned source_;  // 0 when there is no audio device
@@ -52,6 +52,8 @@ class TSound : public std::enable_shared_from_this<TSound> {
 
   // Starts playing on a new channel and returns at once.
   std::shared_ptr<TChannel> Play(float volume, float depth, float pan, float rate);
+  // A new channel, paused at the sound's start: Resume plays it.
+  std::shared_ptr<TChannel> Cue();
 
   int Channels() const { return channels_; }
   int BitsPerSample() const { return bits_; }
@@ -69,5 +71,7 @@ class TSound : public std::enable_shared_from_this<TSound> {
 
 // False on machines without an audio device.
 bool AudioAvailable();
+// How many channels exist at the moment, each holding a source of the device.
+int LiveChannelCount();
 
 }  // namespace strohvik

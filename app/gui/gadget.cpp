@@ -90,10 +90,16 @@ void TGadget::SetEnabled(bool enabled) {
   if (enabled == Enabled()) return;
   if (native_->widget) native_->widget->setEnabled(enabled);
   else if (native_->action) native_->action->setEnabled(enabled);
+  if (observer_ != nullptr) observer_->EnabledChanged(enabled);
 }
 
 bool TGadget::Enabled() const {
   if (native_->widget) return !native_->widget->testAttribute(Qt::WA_Disabled);
+  return native_->action && native_->action->isEnabled();
+}
+
+bool TGadget::EnabledWithParents() const {
+  if (native_->widget) return native_->widget->isEnabled();
   return native_->action && native_->action->isEnabled();
 }
 

@@ -69,6 +69,16 @@ struct TRect {
   bool operator==(const TRect&) const = default;
 };
 
+// Told of what the program changes on a gadget, such as the picture button that draws
+// on a panel and must look disabled when the panel is.
+class TGadgetObserver {
+ public:
+  virtual void EnabledChanged(bool enabled) = 0;
+
+ protected:
+  ~TGadgetObserver() = default;
+};
+
 class TGadget : public TObject {
  public:
   struct Native;  // the toolkit's objects behind the gadget; known only inside the adapter
@@ -90,6 +100,7 @@ class TGadget : public TObject {
   bool Shown() const;  // its own state, whatever its parents show; pop-up menus: open
   void SetEnabled(bool enabled);
   bool Enabled() const;  // its own state, whatever its parents are
+  bool EnabledWithParents() const;  // false inside a disabled window too
   // Windows are raised and activated; other gadgets take the keyboard focus without
   // activating their window.
   void Activate();
@@ -150,6 +161,8 @@ class TGadget : public TObject {
   // An object the owner ties to the gadget, such as the picture button on its panel.
   void SetContext(std::shared_ptr<TObject> context) { context_ = std::move(context); }
   const std::shared_ptr<TObject>& Context() const { return context_; }
+  // One observer at most; it must outlive the gadget or be replaced first.
+  void SetObserver(TGadgetObserver* observer) { observer_ = observer; }
 
   const std::vector<TGadget*>& Children() const { return children_; }
   // Follows the anchoring of each child after this gadget's client area changed.
@@ -170,6 +183,7 @@ class TGadget : public TObject {
   int tag_ = 0;
   std::string linkUrl_;
   std::shared_ptr<TObject> context_;
+  TGadgetObserver* observer_ = nullptr;
   std::vector<TGadget*> children_;
   Anchoring anchoring_;
   std::unique_ptr<Native> native_;

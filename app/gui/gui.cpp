@@ -48,12 +48,12 @@ TGui::~TGui() {
 
 TGadget& TGui::CreateGadget(GadgetKind kind, const std::string& name, const std::string& text, const TRect& shape,
                             TGadget* parent, int style) {
-  if (byName_.count(name) != 0) throw std::logic_error("gadget created twice: " + name);
+  if (!name.empty() && byName_.count(name) != 0) throw std::logic_error("gadget created twice: " + name);
   auto gadget = std::make_unique<TGadget>(*this, kind, name, parent, style);
   BuildNative(*gadget, text, shape);
   TGadget& made = *gadget;
   gadgets_.push_back(std::move(gadget));
-  byName_[name] = &made;
+  if (!name.empty()) byName_[name] = &made;
   return made;
 }
 

@@ -36,7 +36,8 @@ class TGui {
   void Emit(TEvent& event) { hub_.Emit(event); }
   TSystemDriver& System() { return *system_; }
 
-  // Names are unique; a second gadget of the same name is a programming fault.
+  // Names are unique; a second gadget of the same name is a programming fault. A gadget
+  // made with an empty name is not found by name.
   TGadget& CreateGadget(GadgetKind kind, const std::string& name, const std::string& text, const TRect& shape,
                         TGadget* parent, int style);
   TGadget* Find(const std::string& name) const;

@@ -59,6 +59,16 @@ void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y) {
   QApplication::sendEvent(&widget, &press);
 }
 
+void SimulatePointerPress(TGadget& gadget, int button, int x, int y) {
+  SimulateMouseEnter(gadget, x, y);
+  SimulateMouseButton(gadget, true, button, x, y);
+}
+
+void SimulatePointerRelease(TGadget& gadget, int button, int x, int y) {
+  SimulateMouseButton(gadget, false, button, x, y);
+  SimulateMouseLeave(gadget);
+}
+
 void SimulateCloseRequest(TGadget& window) {
   QCloseEvent close;
   QApplication::sendEvent(window.GetNative().widget, &close);

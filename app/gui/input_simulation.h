@@ -13,6 +13,11 @@ void SimulateMouseLeave(TGadget& gadget);
 void SimulateMouseMove(TGadget& gadget, int x, int y);
 // button: kMouseLeft, kMouseRight or kMouseMiddle.
 void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y);
+// A person's click in two halves, so that the program can handle the press before
+// the release: the pointer comes in at (x, y) and the button goes down; then the
+// button comes up there and the pointer moves away.
+void SimulatePointerPress(TGadget& gadget, int button, int x, int y);
+void SimulatePointerRelease(TGadget& gadget, int button, int x, int y);
 // The close box of a window.
 void SimulateCloseRequest(TGadget& window);
 // A right click as the desktop reports it to a gadget with a context menu.

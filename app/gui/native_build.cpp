@@ -241,6 +241,7 @@ void SetLinkText(QLabel& label, const QString& text) {
 }
 
 QPixmap ToQPixmap(const TPixmap& pixmap) {
+  if (pixmap.Width() == 0 || pixmap.Height() == 0) return QPixmap();
   const PixmapPtr rgba = pixmap.Format() == kPixelFormatRGBA8888 ? nullptr : pixmap.Convert(kPixelFormatRGBA8888);
   const TPixmap& source = rgba ? *rgba : pixmap;
   const QImage image(source.Row(0), source.Width(), source.Height(), source.Pitch(), QImage::Format_RGBA8888);

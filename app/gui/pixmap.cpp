@@ -22,7 +22,7 @@ TPixmap::TPixmap(int width, int height, int format, int pitch, std::shared_ptr<s
     : width_(width), height_(height), format_(format), pitch_(pitch), pixels_(std::move(pixels)), offset_(offset) {}
 
 std::shared_ptr<TPixmap> TPixmap::Create(int width, int height, int format, int align) {
-  if (width <= 0 || height <= 0 || align <= 0) throw std::invalid_argument("bad pixmap size");
+  if (width < 0 || height < 0 || align <= 0) throw std::invalid_argument("bad pixmap size");
   const int rowBytes = width * BytesPerPixelOf(format);
   const int pitch = (rowBytes + align - 1) / align * align;
   auto pixels = std::make_shared<std::vector<uint8_t>>(static_cast<size_t>(pitch) * height);

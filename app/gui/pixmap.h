@@ -17,7 +17,8 @@ enum PixelFormat : int {
 
 class TPixmap {
  public:
-  // Rows are padded to a multiple of align bytes. Unknown formats throw.
+  // Rows are padded to a multiple of align bytes; 0 x 0 is an empty picture. Unknown
+  // formats and negative sizes throw.
   static std::shared_ptr<TPixmap> Create(int width, int height, int format = kPixelFormatRGBA8888, int align = 4);
   // Decodes PNG, JPEG or BMP from any stream URL ("incbin::..." included); null when the
   // stream cannot be opened or the picture not decoded.

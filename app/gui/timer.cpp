@@ -1,7 +1,9 @@
 #include "app/gui/timer.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/gui/gui.h"
 
@@ -18,11 +20,12 @@ TTimer::TTimer(TGui& gui, const TEvent& event) : gui_(gui), event_(event), nativ
 TTimer::~TTimer() = default;
 
 std::shared_ptr<TTimer> TTimer::Create(TGui& gui, double hertz, const TEvent& event) {
+  if (!(hertz > 0) || !std::isfinite(hertz)) return nullptr;
   std::shared_ptr<TTimer> timer(new TTimer(gui, event));
-  const double rate = hertz > 0 ? hertz : 1.0;
+  const double milliseconds = std::clamp(1000.0 / hertz, 1.0, double{std::numeric_limits<int>::max()});
   timer->native_->timer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer->native_->timer, &QTimer::timeout, [raw = timer.get()] { raw->Tick(); });
-  timer->native_->timer.start(static_cast<int>(std::lround(1000.0 / rate)));
+  timer->native_->timer.start(static_cast<int>(std::lround(milliseconds)));
   return timer;
 }
 

@@ -13,6 +13,8 @@ class TTimer : public TObject {
  public:
   // The event's data becomes the tick count. An event without a source gets the timer
   // as its source: a tick that no one owns must not reach every subscriber as theirs.
+  // A rate that is not a positive number makes no timer (null); a rate above 1000 Hz
+  // ticks every millisecond rather than spin.
   static std::shared_ptr<TTimer> Create(TGui& gui, double hertz, const TEvent& event);
   ~TTimer() override;
 

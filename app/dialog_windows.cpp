@@ -48,8 +48,6 @@ const GadgetSpec kAboutWindow[] = {
      .style = kLabelCentre},
     {.name = "Label36", .kind = K::Label, .parent = "PlainPanel6", .shape = {7, 117, 237, 36}, .text = "...",
      .style = kLabelCentre | kLabelFrameSunken},
-    {.name = "SmartButton35", .kind = K::Panel, .parent = "PlainPanel6", .shape = {97, 163}, .style = kPanelActive,
-     .picture = "18.png"},
 };
 
 const GadgetSpec kInformationWindow[] = {
@@ -59,8 +57,6 @@ const GadgetSpec kInformationWindow[] = {
      .picture = kAluminium},
     {.name = "TextArea4", .kind = K::TextArea, .parent = "PlainPanel21", .shape = {11, 6, 279, 148},
      .text = kInformationNote.c_str()},
-    {.name = "SmartButton36", .kind = K::Panel, .parent = "PlainPanel21", .shape = {122, 166}, .style = kPanelActive,
-     .picture = "18.png"},
 };
 
 const GadgetSpec kWaitWindow[] = {
@@ -119,8 +115,6 @@ const GadgetSpec kSettingsWindow[] = {
      .text = "Backup Ordner"},
     {.name = "Button13", .kind = K::Button, .parent = "PlainPanel4", .shape = {303, 127, 18, 18},
      .picture = kFolderIcon},
-    {.name = "SmartButton39", .kind = K::Panel, .parent = "ChildWindow6", .shape = {97, 329}, .style = kPanelActive,
-     .picture = "19.png"},
 };
 
 const GadgetSpec kDeleteWindow[] = {
@@ -139,10 +133,6 @@ const GadgetSpec kDeleteWindow[] = {
     {.name = "Label24", .kind = K::Label, .parent = "PlainPanel12", .shape = {3, 87, 80, 14},
      .text = "Datei Pfad :", .textColour = kWhite, .font = kStandardFont},
     {.name = "TextField15", .kind = K::TextField, .parent = "PlainPanel12", .shape = {3, 107, 395, 18}},
-    {.name = "SmartButton37", .kind = K::Panel, .parent = "ChildWindow4", .shape = {11, 152}, .style = kPanelActive,
-     .picture = "17.png"},
-    {.name = "SmartButton38", .kind = K::Panel, .parent = "ChildWindow4", .shape = {304, 152}, .style = kPanelActive,
-     .picture = "21.png"},
 };
 
 const GadgetSpec kInstallWindow[] = {
@@ -161,10 +151,17 @@ const GadgetSpec kInstallWindow[] = {
     {.name = "Label27", .kind = K::Label, .parent = "PlainPanel11", .shape = {1, 87, 164, 14},
      .text = "Datei Pfad zum Mods Ordner :", .textColour = kWhite, .font = kStandardFont},
     {.name = "TextField16", .kind = K::TextField, .parent = "PlainPanel11", .shape = {1, 107, 396, 18}},
-    {.name = "SmartButton43", .kind = K::Panel, .parent = "ChildWindow4_c5", .shape = {12, 152},
-     .style = kPanelActive, .picture = "24.png"},
-    {.name = "SmartButton44", .kind = K::Panel, .parent = "ChildWindow4_c5", .shape = {297, 152},
-     .style = kPanelActive, .picture = "21.png"},
+};
+
+// The about and information windows sound the second click on a right press.
+const PictureButtonSpec kDialogButtons[] = {
+    {"SmartButton35", "PlainPanel6", 97, 163, "18.png", TriggerRightDown},
+    {"SmartButton36", "PlainPanel21", 122, 166, "18.png", TriggerRightDown},
+    {"SmartButton39", "ChildWindow6", 97, 329, "19.png", TriggerLeftUp},
+    {"SmartButton37", "ChildWindow4", 11, 152, "17.png", TriggerLeftUp},
+    {"SmartButton38", "ChildWindow4", 304, 152, "21.png", TriggerLeftUp},
+    {"SmartButton43", "ChildWindow4_c5", 12, 152, "24.png", TriggerLeftUp},
+    {"SmartButton44", "ChildWindow4_c5", 297, 152, "21.png", TriggerLeftUp},
 };
 
 }  // namespace
@@ -173,6 +170,7 @@ void BuildDialogWindows(TGui& gui) {
   const std::span<const GadgetSpec> windows[] = {kAboutWindow,  kInformationWindow, kWaitWindow,   kBackupWindow,
                                                  kSettingsWindow, kDeleteWindow,      kInstallWindow};
   for (const auto& window : windows) BuildGadgets(gui, window);
+  BuildPictureButtons(gui, kDialogButtons);
   gui.Get("ChildWindow13").SetMinimumSize(350, 400);
   // The wait window is the one window visible from the moment it is built.
   gui.Get("ChildWindow11").SetShow(true);

@@ -3,7 +3,6 @@
 #include <map>
 
 namespace strohvik {
-namespace {
 
 // The windows share a handful of textures; each is decoded once per run.
 PixmapPtr ResourcePicture(const std::string& name) {
@@ -13,9 +12,7 @@ PixmapPtr ResourcePicture(const std::string& name) {
   return picture;
 }
 
-bool IsPictureButton(const GadgetSpec& spec) {
-  return spec.kind == GadgetKind::Panel && (spec.style & kPanelActive) && spec.picture != nullptr;
-}
+namespace {
 
 void ApplyLooks(TGadget& gadget, const GadgetSpec& spec, const PixmapPtr& picture) {
   if (spec.colour) gadget.SetColor(*spec.colour);
@@ -25,7 +22,7 @@ void ApplyLooks(TGadget& gadget, const GadgetSpec& spec, const PixmapPtr& pictur
   if (spec.kind == GadgetKind::TreeView)
     gadget.SetIconStrip(picture);
   else
-    gadget.SetPixmap(picture, IsPictureButton(spec) ? kPixmapCentre : spec.pictureMode);
+    gadget.SetPixmap(picture, spec.pictureMode);
 }
 
 }  // namespace
@@ -33,10 +30,8 @@ void ApplyLooks(TGadget& gadget, const GadgetSpec& spec, const PixmapPtr& pictur
 void BuildGadgets(TGui& gui, std::span<const GadgetSpec> specs) {
   for (const GadgetSpec& spec : specs) {
     const PixmapPtr picture = spec.picture != nullptr ? ResourcePicture(spec.picture) : nullptr;
-    TRect shape = spec.shape;
-    if (IsPictureButton(spec)) shape = {shape.x, shape.y, picture->Width(), picture->Height()};
     TGadget* parent = spec.parent != nullptr ? &gui.Get(spec.parent) : nullptr;
-    TGadget& gadget = gui.CreateGadget(spec.kind, spec.name, spec.text, shape, parent, spec.style);
+    TGadget& gadget = gui.CreateGadget(spec.kind, spec.name, spec.text, spec.shape, parent, spec.style);
     gadget.SetTag(spec.tag);
     if (*spec.hotKey != '\0') gadget.SetHotKey(spec.hotKey);
     ApplyLooks(gadget, spec, picture);

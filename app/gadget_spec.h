@@ -21,7 +21,7 @@ struct GadgetSpec {
   const char* name;
   GadgetKind kind;
   const char* parent;  // null for windows and pop-up menus
-  TRect shape;         // a picture button's size comes from its picture
+  TRect shape;
   const char* text = "";
   int style = 0;
   const char* picture = nullptr;  // embedded resource: background, icon or icon strip
@@ -43,6 +43,8 @@ struct TabSpec {
 };
 
 void BuildGadgets(TGui& gui, std::span<const GadgetSpec> specs);
+// An embedded picture ("Images/nav.png"), decoded once per run.
+PixmapPtr ResourcePicture(const std::string& name);
 void BuildTabs(TGui& gui, std::span<const TabSpec> tabs);
 
 }  // namespace strohvik

@@ -146,31 +146,25 @@ const GadgetSpec kMainWindow[] = {
     {.name = "TreeView5", .kind = K::TreeView, .parent = "Group29", .shape = {0, 0, 252, 116}, .font = kStandardFont,
      .anchor = kAnchorAll},
 
-    // The button bar: the panels the picture buttons draw on, then the status line.
-    {.name = "SmartButton25", .kind = K::Panel, .parent = "PlainPanel18", .shape = {5, 4}, .style = kPanelActive,
-     .picture = "8.png"},
-    {.name = "SmartButton26", .kind = K::Panel, .parent = "PlainPanel18", .shape = {122, 4}, .style = kPanelActive,
-     .picture = "15.png"},
-    {.name = "SmartButton27", .kind = K::Panel, .parent = "PlainPanel18", .shape = {246, 4}, .style = kPanelActive,
-     .picture = "11.png"},
-    {.name = "SmartButton28", .kind = K::Panel, .parent = "PlainPanel18", .shape = {390, 4}, .style = kPanelActive,
-     .picture = "10.png"},
-    {.name = "SmartButton34", .kind = K::Panel, .parent = "PlainPanel18", .shape = {521, 4}, .style = kPanelActive,
-     .picture = "7.png"},
-    {.name = "SmartButton30", .kind = K::Panel, .parent = "PlainPanel18", .shape = {5, 35}, .style = kPanelActive,
-     .picture = "14.png"},
-    {.name = "SmartButton31", .kind = K::Panel, .parent = "PlainPanel18", .shape = {144, 35}, .style = kPanelActive,
-     .picture = "16.png"},
-    {.name = "SmartButton32", .kind = K::Panel, .parent = "PlainPanel18", .shape = {300, 35}, .style = kPanelActive,
-     .picture = "13.png"},
-    {.name = "SmartButton33", .kind = K::Panel, .parent = "PlainPanel18", .shape = {436, 35}, .style = kPanelActive,
-     .picture = "12.png"},
-    {.name = "SmartButton29", .kind = K::Panel, .parent = "PlainPanel18", .shape = {556, 35}, .style = kPanelActive,
-     .picture = "9.png"},
+    // The button bar's status line; its picture buttons follow below.
     {.name = "Label15", .kind = K::Label, .parent = "PlainPanel18", .shape = {6, 66, 42, 18}, .text = "Fehler :",
      .font = kStandardFont},
     {.name = "Label41", .kind = K::Label, .parent = "PlainPanel18", .shape = {54, 66, 593, 18}, .text = "...",
      .style = kLabelFrameThin, .colour = kWhite, .textColour = kBlack},
+};
+
+// Commands run on the left press; the second click sounds on the release.
+const PictureButtonSpec kButtonBar[] = {
+    {"SmartButton25", "PlainPanel18", 5, 4, "8.png", TriggerLeftUp},
+    {"SmartButton26", "PlainPanel18", 122, 4, "15.png", TriggerLeftUp},
+    {"SmartButton27", "PlainPanel18", 246, 4, "11.png", TriggerLeftUp},
+    {"SmartButton28", "PlainPanel18", 390, 4, "10.png", TriggerLeftUp},
+    {"SmartButton34", "PlainPanel18", 521, 4, "7.png", TriggerLeftUp},
+    {"SmartButton30", "PlainPanel18", 5, 35, "14.png", TriggerLeftUp},
+    {"SmartButton31", "PlainPanel18", 144, 35, "16.png", TriggerLeftUp},
+    {"SmartButton32", "PlainPanel18", 300, 35, "13.png", TriggerLeftUp},
+    {"SmartButton33", "PlainPanel18", 436, 35, "12.png", TriggerLeftUp},
+    {"SmartButton29", "PlainPanel18", 556, 35, "9.png", TriggerLeftUp},
 };
 
 const TabSpec kTabs[] = {
@@ -183,6 +177,7 @@ const TabSpec kTabs[] = {
 
 void BuildMainWindow(TGui& gui) {
   BuildGadgets(gui, kMainWindow);
+  BuildPictureButtons(gui, kButtonBar);
   BuildTabs(gui, kTabs);
   gui.Get("Window1").SetMinimumSize(990, 501);
   ShowTabPage(gui, 0);

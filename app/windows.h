@@ -2,6 +2,8 @@
 // Building the program's windows from their tables.
 
 #include "app/gadget_spec.h"
+#include "app/picture_buttons.h"
+#include "smartbutton/smart_button.h"
 
 namespace strohvik {
 

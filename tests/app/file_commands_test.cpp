@@ -73,14 +73,14 @@ TEST_F(FileCommands, InstallCopiesTheModIntoTheModsFolderAndKeepsItLoaded) {
   Write("downloads/tractor.zip", "archive");
   Write("mods/tractor.zip", "an older copy");
   Load("downloads/tractor.zip");
-  Send(kEventGadgetAction, "SmartButton27");
+  Press("SmartButton27");
   EXPECT_TRUE(G("ChildWindow4_c5").Shown());
   EXPECT_EQ(G("TextField9_c10").GetText(), "tractor.zip");
   EXPECT_EQ(G("TextField16").GetText(), Sys("mods") + "\\");
   EXPECT_TRUE(HasPicture("PlainPanel15_c16"));
 
   testing::internal::CaptureStdout();
-  Send(kEventGadgetAction, "SmartButton43");
+  Press("SmartButton43");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), Sys("mods\\tractor.zip") + "\n");
   EXPECT_EQ(Read("mods/tractor.zip"), "archive");
   EXPECT_EQ(Read("downloads/tractor.zip"), "archive");
@@ -94,14 +94,14 @@ TEST_F(FileCommands, InstallOfAModFromTheModsFolderOrWithoutModsFolderChangesNot
   Write("mods/tractor.zip", "the only copy");
   Load("mods/tractor.zip");
   Send(kEventMenuAction, "Window1#ModInstallieren");
-  Send(kEventGadgetAction, "SmartButton43");
+  Press("SmartButton43");
   EXPECT_EQ(Read("mods/tractor.zip"), "the only copy");
   EXPECT_NE(Status().find("bereits im Mods Ordner"), std::string::npos) << Status();
   EXPECT_FALSE(G("ChildWindow4_c5").Shown());
 
   App().state.settings.modsFolder = "";
-  Send(kEventGadgetAction, "SmartButton27");
-  Send(kEventGadgetAction, "SmartButton43");
+  Press("SmartButton27");
+  Press("SmartButton43");
   EXPECT_NE(Status().find("Kein Mods Ordner"), std::string::npos) << Status();
   EXPECT_EQ(Read("mods/tractor.zip"), "the only copy");
 }
@@ -111,13 +111,13 @@ TEST_F(FileCommands, DeleteRemovesTheLoadedArchiveAndEmptiesThePage) {
   Write("mods/other.zip", "another mod");
   Load("mods/tractor.zip");
   G("TextField5").SetText("1000");
-  Send(kEventGadgetAction, "SmartButton28");
+  Press("SmartButton28");
   EXPECT_TRUE(G("ChildWindow4").Shown());
   EXPECT_EQ(G("TextField9").GetText(), "tractor.zip");
   EXPECT_EQ(G("TextField15").GetText(), Sys("mods") + "\\");
   EXPECT_TRUE(HasPicture("PlainPanel15"));
 
-  Send(kEventGadgetAction, "SmartButton37");
+  Press("SmartButton37");
   EXPECT_FALSE(Exists("mods/tractor.zip"));
   EXPECT_EQ(Read("mods/other.zip"), "another mod");
   EXPECT_FALSE(G("ChildWindow4").Shown());
@@ -132,7 +132,7 @@ TEST_F(FileCommands, DeleteLeavesAFolderOfTheModsNameAlone) {
   Write("mods/folder.zip/inside.txt", "kept");
   Load("mods/folder.zip");
   Send(kEventMenuAction, "Window1#ModLoeschen");
-  Send(kEventGadgetAction, "SmartButton37");
+  Press("SmartButton37");
   EXPECT_EQ(Read("mods/folder.zip/inside.txt"), "kept");
   EXPECT_TRUE(Loaded());
   EXPECT_EQ(Status().rfind("Fehler:", 0), 0u) << Status();
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Backups, testing::ValuesIn(kBackupCases),
 TEST_F(FileCommands, ACategoryHeadingLeavesTheBackupWindowOpen) {
   Write("mods/tractor.zip", "archive");
   Load("mods/tractor.zip");
-  Send(kEventGadgetAction, "SmartButton31");
+  Press("SmartButton31");
   ChooseCategoryNode("Traktoren");
   EXPECT_TRUE(G("ChildWindow13").Shown());
   EXPECT_FALSE(G("Window1").Enabled());
@@ -237,7 +237,7 @@ TEST_P(RefusedBackups, KeepTheModAndSaySo) {
   GetParam().prepare(*this);
   if (IsSkipped()) return;
   const std::string source = App().state.mod.modPath;
-  Send(kEventGadgetAction, "SmartButton31");
+  Press("SmartButton31");
   ChooseCategoryNode("1.Fendt");
   EXPECT_EQ(Read(fs::path(HostPath(source)).lexically_relative(folder_).string()), "archive");
   EXPECT_TRUE(Loaded());
@@ -269,7 +269,7 @@ TEST_F(Saving, TheSaveButtonPacksPriceAndCapacityWithTheArchiver) {
   G("TextField6").SetText("9000");
   driver_->processResults.push_back({true, 2});
   testing::internal::CaptureStdout();
-  Send(kEventGadgetAction, "SmartButton34");
+  Press("SmartButton34");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "XMLModPath= vehicles\n");
   ASSERT_EQ(driver_->startedProcesses.size(), 1u);
   const std::vector<std::string>& command = driver_->startedProcesses[0];
@@ -298,7 +298,7 @@ TEST_F(Saving, TheMenuItemWithoutCapacityPacksOnlyTheDescription) {
 
 TEST_F(Saving, ARefusedPriceStartsNothing) {
   G("TextField5").SetText("<b>1</b>");
-  Send(kEventGadgetAction, "SmartButton34");
+  Press("SmartButton34");
   EXPECT_TRUE(driver_->startedProcesses.empty());
   EXPECT_NE(Status().find("Der Preis darf keine"), std::string::npos) << Status();
 }
@@ -306,7 +306,8 @@ TEST_F(Saving, ARefusedPriceStartsNothing) {
 TEST_F(FileCommands, TheGameRunsThroughWineAndItsEndEndsTheProgram) {
   Write("Spiel/FarmingSimulator2011.exe", "MZ");
   const FakeSearchPath path(folder_ / "bin", true);
-  Emit(kEventGadgetAction, "SmartButton30");
+  shell_->AfterEvent(nullptr);  // the executable enables the button
+  SimulatePointerPress(G("SmartButton30"), kMouseLeft, 10, 10);
   EXPECT_EQ(shell_->Run(), 0);
   ASSERT_EQ(driver_->startedProcesses.size(), 1u);
   EXPECT_EQ(driver_->startedProcesses[0],
@@ -331,7 +332,8 @@ TEST_P(GameStartFailures, AreShownAndTheProgramGoesOn) {
   Write("Spiel/FarmingSimulator2011.exe", "MZ");
   const FakeSearchPath path(folder_ / "bin", GetParam().withWine);
   if (!GetParam().starts) driver_->processResults.push_back({false, -1});
-  EXPECT_TRUE(Send(kEventGadgetAction, "SmartButton30"));
+  shell_->AfterEvent(nullptr);
+  EXPECT_TRUE(Press("SmartButton30"));
   EXPECT_FALSE(App().exitCode.has_value());
   EXPECT_NE(Status().find(GetParam().statusPart), std::string::npos) << Status();
 }

@@ -74,7 +74,7 @@ class ModLoading : public ShellFixture {
   // The picture button, by the event it emits for a click.
   void LoadThroughButton(const std::string& path) {
     driver_->fileAnswers.push_back(path);
-    Send(kEventGadgetAction, "SmartButton25");
+    Press("SmartButton25");
   }
 
   std::vector<std::string> FillTypes() {
@@ -221,7 +221,7 @@ TEST_F(ModLoading, AnArchiveThatIsNoZipGivesTheMissingDescriptionMessage) {
 
 TEST_F(ModLoading, ShowingTheModsFolderEmptiesThePage) {
   LoadThroughMenu(MakeMod("BigTractor.zip", NormalEntries("store.png", modtest::PngBytes())));
-  Send(kEventGadgetAction, "SmartButton33");
+  Press("SmartButton33");
   for (const char* field : {"TextField1", "TextField2", "TextField3", "TextField4", "TextField5", "TextField6",
                             "TextField7", "Label44"}) {
     EXPECT_EQ(G(field).GetText(), "") << field;

@@ -101,8 +101,7 @@ void PhotographModScenes(TShell& shell, const std::string& out) {
                  {"vehicles/traktor120.xml", kVehicle}});
 
   driver.fileAnswers.push_back(mod);
-  TEvent press{kEventGadgetAction, &app.Gadget("SmartButton25"), 0};
-  app.gui.Emit(press);
+  Press(shell, "SmartButton25");
   Photograph(shell, app.Gadget("Window1"), out + "/mod-loaded.png");
 }
 

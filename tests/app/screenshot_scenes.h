@@ -11,6 +11,8 @@ namespace strohvik {
 
 // Lets the program handle what is pending for a moment, so that the window is drawn.
 void Settle(TShell& shell);
+// A person's left click in the middle of a picture button; the program handles it.
+void Press(TShell& shell, const std::string& button);
 // Photographs the window with its frame into file.
 void Photograph(TShell& shell, TGadget& window, const std::string& file);
 

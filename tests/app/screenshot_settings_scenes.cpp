@@ -15,12 +15,6 @@ constexpr const char* kCategories =
     "\t<4 Name=\"Ger\xC3\xA4te\" num=\"2\" 1=\"Pfl\xC3\xBCge\" 2=\"S\xC3\xA4maschinen\" />\r\n"
     "</Kategorien>\r\n";
 
-void Press(TShell& shell, const std::string& gadget) {
-  TEvent event{kEventGadgetAction, &shell.App().Gadget(gadget), 0};
-  shell.App().gui.Emit(event);
-  Settle(shell);
-}
-
 // The game and backup folders exist; the mods folder has a typing slip and turns light red.
 void PhotographSettingsError(TShell& shell, const std::string& out) {
   TAppContext& app = shell.App();

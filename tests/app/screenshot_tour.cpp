@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "tests/app/screenshot_scenes.h"
 #include "app/gui/gui.h"
+#include "app/gui/input_simulation.h"
 #include "app/shell.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -20,6 +21,15 @@ void Settle(TShell& shell) {
     shell.HandlePending();
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
   }
+}
+
+void Press(TShell& shell, const std::string& button) {
+  TGadget& panel = shell.App().Gadget(button);
+  const int x = panel.Shape().width / 2, y = panel.Shape().height / 2;
+  SimulatePointerPress(panel, kMouseLeft, x, y);
+  Settle(shell);
+  SimulatePointerRelease(panel, kMouseLeft, x, y);
+  Settle(shell);
 }
 
 void Photograph(TShell& shell, TGadget& window, const std::string& file) {
@@ -46,6 +56,10 @@ int main(int argc, char** argv) {
   Photograph(shell, gui.Get("ChildWindow6"), out + "/settings-first-start.png");
   CloseDialog(app, "ChildWindow6");
   Photograph(shell, main, out + "/main-window.png");
+  // The pointer resting on "Mod Laden" tints it green.
+  SimulateMouseEnter(gui.Get("SmartButton25"), 40, 12);
+  Photograph(shell, main, out + "/button-hover.png");
+  SimulateMouseLeave(gui.Get("SmartButton25"));
 
   struct Dialog {
     const char* window;

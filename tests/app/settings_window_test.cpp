@@ -80,7 +80,7 @@ TEST_F(SettingsFirstStart, AsksForTheFoldersAndWritesTheFileFromTheFields) {
   EXPECT_EQ(G("TextField12").GetText(), Sys("mods") + "\\");
   EXPECT_EQ(App().state.settings.modsFolder, Sys("mods")) << "a picked folder counts at once";
 
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   EXPECT_TRUE(G("Window1").Enabled());
   ExpectFieldColours(kWhite, kWhite, kWhite);
@@ -95,7 +95,7 @@ TEST_F(SettingsFirstStart, AFileThatCannotBeWrittenKeepsTheDialogOpenWithAMessag
   G("TextField11").SetText(Sys("Spiel") + "\\");
   G("TextField12").SetText(Sys("mods") + "\\");
   G("TextField13").SetText(Sys("Backup") + "\\");
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_TRUE(G("ChildWindow6").Shown());
   EXPECT_FALSE(G("Window1").Enabled());
   EXPECT_NE(G("TextArea1").GetText().find("konnten nicht gespeichert werden"), std::string::npos);
@@ -112,7 +112,7 @@ TEST_F(SettingsWindow, AnotherVersionWarnsAndOkRewritesTheSameFoldersWithThisVer
   EXPECT_EQ(App().state.settingsDialog.mode, "VERSION");
 
   G("TextField12").SetText("typed, but not what this mode saves");
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   EXPECT_TRUE(G("Window1").Enabled());
   EXPECT_EQ(Read("Strohvik-ini.xml"), SettingsText("1.7.0"));
@@ -131,7 +131,7 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   const std::string before = Read("Strohvik-ini.xml");
   G("TextField12").SetText(Sys("gone") + "\\");
   G("TextField13").SetText("");
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_TRUE(G("ChildWindow6").Shown());
   EXPECT_FALSE(G("Window1").Enabled());
   EXPECT_EQ(G("TextArea1").GetText(), std::string(kFolderPromptText) + "\n\nFehler der markirte bereich ist fehlerhaft.");
@@ -142,7 +142,7 @@ TEST_F(SettingsWindow, FieldsThatNameNoFolderTurnLightRedUntilTheyDo) {
   fs::create_directory(folder_ / "Neu");
   G("TextField12").SetText(Sys("Neu") + "\\");
   G("TextField13").SetText(Sys("Backup") + "\\");
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   ExpectFieldColours(kWhite, kWhite, kWhite);
   EXPECT_NE(Read("Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys("Neu") + "\\\" />"),
@@ -158,11 +158,11 @@ TEST_F(SettingsWindow, AFolderWithUmlautsKeepsItsBytesThroughTheFieldsAndLists) 
   Send(kEventMenuAction, "Window1#Programm");
   driver_->dirAnswers.push_back(Sys(mods));
   Send(kEventGadgetAction, "Button8");
-  Send(kEventGadgetAction, "SmartButton39");
+  Press("SmartButton39");
   EXPECT_FALSE(G("ChildWindow6").Shown());
   EXPECT_NE(Read("Strohvik-ini.xml").find("<ModsOrdner ModsOrdner=\"" + Sys(mods) + "\\\" />"),
             std::string::npos);
-  Send(kEventGadgetAction, "SmartButton33");
+  Press("SmartButton33");
   EXPECT_EQ(Texts("TreeView3"), std::vector<std::string>{archive});
   EXPECT_EQ(App().state.treeFolder, Sys(mods) + "\\");
 }
@@ -175,7 +175,7 @@ TEST_F(SettingsWindow, TheModsFolderListsWhatEndsExactlyInZip) {
   fs::create_directory(folder_ / "mods" / "d.zip");
   shell_->HandlePending();
   G("TextField1").SetText("vom vorigen Mod");
-  Send(kEventGadgetAction, "SmartButton33");
+  Press("SmartButton33");
   EXPECT_EQ(G("TextArea5").GetText(), "Mods Ordner :");
   EXPECT_EQ(TextSet("TreeView3"), (std::set<std::string>{"a.zip", "d.zip", umlauts}));
   EXPECT_EQ(App().state.treeFolder, Sys("mods") + "\\");
@@ -191,11 +191,11 @@ TEST_F(SettingsWindow, AnUnsetFolderListsNothingAndSaysSo) {
   for (const char* unset : {"", "0", "\\"}) {
     SCOPED_TRACE(unset);
     App().state.settings.modsFolder = Sys("mods");
-    Send(kEventGadgetAction, "SmartButton33");
+    Press("SmartButton33");
     ASSERT_EQ(Texts("TreeView3").size(), 1u) << "a picked folder lacks the trailing \\ and lists itself";
 
     App().state.settings.modsFolder = unset;
-    Send(kEventGadgetAction, "SmartButton33");
+    Press("SmartButton33");
     EXPECT_TRUE(Texts("TreeView3").empty());
     EXPECT_EQ(App().state.treeFolder, "");
     EXPECT_EQ(G("Label41").GetText(), kFolderNotSetStatus);
@@ -205,7 +205,7 @@ TEST_F(SettingsWindow, AnUnsetFolderListsNothingAndSaysSo) {
 TEST_F(SettingsWindow, ADoubleClickOnAnArchiveLoadsItFromTheTreeFolder) {
   MakeMod("mods/Traktor.zip");
   shell_->HandlePending();
-  Send(kEventGadgetAction, "SmartButton33");
+  Press("SmartButton33");
   OpenNode("Traktor.zip");
   EXPECT_EQ(App().state.mod.modPath, Sys("mods") + "\\Traktor.zip");
   EXPECT_EQ(G("TextField7").GetText(), "Traktor.zip");
@@ -216,8 +216,8 @@ TEST_F(SettingsWindow, ADoubleClickOnAnArchiveLoadsItFromTheTreeFolder) {
 TEST_F(SettingsWindow, ACancelledLoadKeepsTheTreeAndTheLoadersMessage) {
   Write("mods/a.zip", "");
   shell_->HandlePending();
-  Send(kEventGadgetAction, "SmartButton33");
-  Send(kEventGadgetAction, "SmartButton25");  // no answer: the user cancels
+  Press("SmartButton33");
+  Press("SmartButton25");  // no answer: the user cancels
   EXPECT_EQ(Texts("TreeView3"), std::vector<std::string>{"a.zip"});
   EXPECT_EQ(App().state.treeFolder, Sys("mods") + "\\");
   EXPECT_EQ(G("Label41").GetText(), "Keine modDesc.xml gefunden Bitte erst entpacken. Oder Anderen Mod W\xC3\xA4hlen.");
@@ -228,7 +228,7 @@ TEST_F(SettingsWindow, TheBackupFolderShowsTheCategoriesAndASubcategoryListsItsA
   Write("Backup/A/X/alt.zip", "");
   shell_->HandlePending();
   G("TextField1").SetText("bleibt");
-  Send(kEventGadgetAction, "SmartButton32");
+  Press("SmartButton32");
   EXPECT_EQ(G("TextArea5").GetText(), "Backup Ordner :");
   EXPECT_EQ(G("TextField1").GetText(), "bleibt") << "the backup commands keep the mod page";
   const std::vector<TTreeNode*> headings = G("TreeView3").ChildNodes(nullptr);
@@ -246,7 +246,7 @@ TEST_F(SettingsWindow, TheBackupFolderShowsTheCategoriesAndASubcategoryListsItsA
   EXPECT_EQ(App().state.treeFolder, Sys("Backup") + "\\A\\X\\");
 
   App().state.settings.backupFolder = "0";
-  Send(kEventGadgetAction, "SmartButton32");
+  Press("SmartButton32");
   G("TreeView3").SelectNode(G("TreeView3").ChildNodes(G("TreeView3").ChildNodes(nullptr)[0])[0]);
   Send(kEventGadgetAction, "TreeView3");
   EXPECT_EQ(Texts("TreeView3"), (std::vector<std::string>{"A", "B"})) << "an unset backup folder opens nothing";

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 #include "app/gui/gui.h"
+#include "app/gui/input_simulation.h"
 #include "app/shell.h"
 #include "platform/host_path.h"
 #include "tests/mods/mod_test_support.h"
@@ -86,6 +88,17 @@ class ShellFixture : public ::testing::Test {
     TEvent event{id, &G(source), data};
     gui_->Emit(event);
   }
+  // A person's left click on a picture button, at (x, y) of its face or in its middle:
+  // the program handles the press before the release. False once it ends.
+  bool Press(const std::string& button, std::optional<TPoint> at = std::nullopt) {
+    TGadget& panel = G(button);
+    const TPoint point = at.value_or(TPoint{panel.Shape().width / 2, panel.Shape().height / 2});
+    SimulatePointerPress(panel, kMouseLeft, point.x, point.y);
+    if (!shell_->HandlePending()) return false;
+    SimulatePointerRelease(panel, kMouseLeft, point.x, point.y);
+    return shell_->HandlePending();
+  }
+
   // Emits and lets the program handle everything that follows. False once it ends.
   bool Send(int id, const std::string& source, int data = 0) {
     Emit(id, source, data);

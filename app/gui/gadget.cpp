@@ -94,7 +94,7 @@ void TGadget::SetEnabled(bool enabled) {
 }
 
 bool TGadget::Enabled() const {
-  if (native_->widget) return !native_->widget->testAttribute(Qt::WA_Disabled);
+  if (native_->widget) return !native_->widget->testAttribute(Qt::WA_ForceDisabled);
   return native_->action && native_->action->isEnabled();
 }
 

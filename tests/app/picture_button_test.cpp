@@ -186,6 +186,25 @@ TEST_F(PictureButtons, DisablingAButtonUnderThePointerLeavesNoTintBehind) {
   EXPECT_EQ(gui_->Pointer(), kPointerDefault);
 }
 
+class FirstStartButtons : public ShellFixture {
+ protected:
+  FirstStartButtons() : ShellFixture(false) {}
+};
+
+TEST_F(FirstStartButtons, ModCommandsAreGreyUnderTheSettingsDialogAndAfterItCloses) {
+  shell_->HandlePending();
+  ASSERT_TRUE(G("ChildWindow6").Shown());
+  const auto grey = [this](const char* name) {
+    const auto& button = dynamic_cast<TSmartButton&>(*G(name).Context());
+    return SamePixels(*G(name).Pixmap(), *Grey(*button.PixMap()));
+  };
+  EXPECT_TRUE(grey("SmartButton28")) << "disabled while the dialog had disabled the whole window";
+  SimulateCloseRequest(G("ChildWindow6"));
+  shell_->HandlePending();
+  EXPECT_TRUE(grey("SmartButton28"));
+  EXPECT_FALSE(grey("SmartButton25"));
+}
+
 TEST_F(PictureButtons, ButtonsOfTheMainWindowDoNothingWhileADialogHasItDisabled) {
   OpenFromMenu("Window1#Info");
   ASSERT_FALSE(G("Window1").Enabled());

@@ -77,8 +77,9 @@ int TSmartPoly::Inside(int px, int py) const {
   for (size_t i = 0, j = n - 1; i < n; j = i++) {
     const int64_t xi = ppx_[i], yi = ppy_[i], xj = ppx_[j], yj = ppy_[j];
     if (!((yi <= py && py < yj) || (yj <= py && py < yi))) continue;
-    // The y test excludes horizontal edges, so the divisor is never 0.
-    const int64_t crossing = (xj - xi) * (py - yi) / (yj - yi) + xi;
+    // The y test excludes horizontal edges, so the divisor is never 0. Two differences
+    // of Ints multiply to 65 bits, and the quotient is again a difference.
+    const int64_t crossing = static_cast<int64_t>(__int128{xj - xi} * (py - yi) / (yj - yi)) + xi;
     if (px < crossing) inside = !inside;
   }
   return inside;
@@ -95,7 +96,9 @@ int TSmartLine::Inside(int px, int py) const {
   const double length = std::sqrt(Square(double(x2 - x1)) + Square(double(y2 - y1)));
   // A line of two equal points is that point: its tolerance is a circle around it.
   if (length == 0) return std::sqrt(Square(double(px - x1)) + Square(double(py - y1))) < r_;
-  const int64_t twiceArea = x1 * y2 + x2 * py + px * y1 - x2 * y1 - px * y2 - x1 * py;
+  // Each product of two Ints takes 63 bits, so their sum needs wider arithmetic.
+  using Wide = __int128;
+  const Wide twiceArea = Wide{x1} * y2 + Wide{x2} * py + Wide{px} * y1 - Wide{x2} * y1 - Wide{px} * y2 - Wide{x1} * py;
   return std::abs(double(twiceArea)) / length < r_;
 }
 

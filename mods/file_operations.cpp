@@ -37,13 +37,14 @@ bool SameBytes(const std::string& a, const std::string& b) {
 
 // The copy is made under a temporary name beside the target and checked there, so the
 // target is replaced only by a complete copy. The content is compared where the source
-// is about to be deleted.
+// is about to be deleted. The copy and then its name are on disk before this returns,
+// so that a power cut after a source is deleted still finds the copy.
 bool CopyVerified(const std::string& source, const std::string& target, bool compareContent) {
   const std::string partial = target + ".~copy";
-  const bool good = CopyFileReplacing(source, partial) && FileSize(partial) == FileSize(source) &&
-                    (!compareContent || SameBytes(source, partial)) && RenameReplacing(partial, target);
-  if (!good) DeleteFile(partial);
-  return good;
+  const bool copied = CopyFileReplacing(source, partial, Durability::Durable) && FileSize(partial) == FileSize(source) &&
+                      (!compareContent || SameBytes(source, partial)) && RenameReplacing(partial, target);
+  if (!copied) DeleteFile(partial);
+  return copied && FlushToDisk(FolderPart(target));
 }
 
 FileOperationOutcome Closing(const char* window, std::string status = "") {

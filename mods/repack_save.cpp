@@ -38,7 +38,8 @@ LineEditResult WriteEditedCopy(const WorkingFolders& folders, const std::string&
     }
   }
   const std::string edited = JoinPath(folders.Temp(), "1_" + name);
-  if (!WriteFileAtomically(edited, result.text) || !CopyFileReplacing(edited, JoinPath(folders.Work(), entryName))) {
+  if (!WriteFileAtomically(edited, result.text, Durability::Scratch) ||
+      !CopyFileReplacing(edited, JoinPath(folders.Work(), entryName), Durability::Scratch)) {
     result.error = "Fehler: " + name + " kann nicht geschrieben werden; nichts gespeichert.";
   }
   return result;

@@ -21,6 +21,9 @@ class TFileStream : public TStream {
   int64_t Size() override;
   bool Eof() override;
   int Flush() override;
+  // Appends the rest of the source, from its position on, inside the kernel where it
+  // can (no bytes pass through this process). The bytes appended.
+  int64_t AppendRestOf(TFileStream& source);
   void Close() override;
   // Closes and reports whether everything written reached the file.
   bool CloseChecked();

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <system_error>
 
 #include "platform/host_path.h"
+#include "platform/paths.h"
 
 namespace strohvik {
 namespace fs = std::filesystem;
@@ -17,6 +19,12 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path Host(const std::string& path) { return fs::path(HostPath(path)); }
+
+// The folder that holds the path's name; "." for a bare name.
+std::string FolderOf(const std::string& path) {
+  const std::string folder = FolderPart(path);
+  return folder.empty() ? "." : folder;
+}
 
 // A name no other writer picks at the same moment: process id and a counter.
 std::string TemporaryNameBeside(const std::string& target) {
@@ -67,18 +75,13 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !error && same;
 }
 
-bool CopyFileReplacing(const std::string& source, const std::string& target) {
+bool CopyFileReplacing(const std::string& source, const std::string& target, Durability durability) {
   if (!IsFile(source) || SameFile(source, target)) return false;
   auto input = TFileStream::Open(source, true, false);
-  auto output = AtomicFile::Create(target);
+  auto output = AtomicFile::Create(target, durability);
   if (!input || !output) return false;
-  char chunk[1 << 16];
-  for (;;) {
-    const int64_t got = input->Read(chunk, sizeof chunk);
-    if (got <= 0) break;
-    if (output->Stream().Write(chunk, got) != got) return false;
-  }
-  if (input->Pos() != FileSize(source)) return false;
+  output->Stream().AppendRestOf(*input);
+  if (input->Pos() != FileSize(source) || output->Stream().Pos() != input->Pos()) return false;
   return output->Commit();
 }
 
@@ -94,6 +97,35 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
   return !error;
 }
 
+bool FlushToDisk(const std::string& path) {
+  const int fd = ::open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool flushed = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && flushed;
+}
+
+void StartWritingToDisk(const std::string& path) {
+  const int fd = ::open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+  ::close(fd);
+}
+
+int64_t FreeSpace(const std::string& folder) {
+  struct statvfs space {};
+  if (::statvfs(HostPath(folder).c_str(), &space) != 0) return -1;
+  return static_cast<int64_t>(space.f_bavail) * static_cast<int64_t>(space.f_frsize);
+}
+
+bool IsWritable(const std::string& path) {
+  struct stat status {};
+  if (::stat(HostPath(path).c_str(), &status) != 0) return false;
+  // The permission test alone lets the administrator pass a file its owner marked
+  // read-only; that mark is the user's word.
+  const bool marked = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+  return marked && ::access(HostPath(path).c_str(), W_OK) == 0;
+}
+
 std::string CurrentDirectory() {
   std::error_code error;
   const fs::path current = fs::current_path(error);
@@ -105,16 +137,17 @@ bool SetFileTime(const std::string& path, std::time_t time) {
   return ::utimensat(AT_FDCWD, HostPath(path).c_str(), times, 0) == 0;
 }
 
-std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
+std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target, Durability durability) {
   if (target.empty() || IsFolder(target)) return nullptr;
   std::string temporary = TemporaryNameBeside(target);
   auto stream = TFileStream::Open(temporary, false, true);
   if (!stream) return nullptr;
-  return std::unique_ptr<AtomicFile>(new AtomicFile(target, std::move(temporary), std::move(stream)));
+  return std::unique_ptr<AtomicFile>(new AtomicFile(target, std::move(temporary), std::move(stream), durability));
 }
 
-AtomicFile::AtomicFile(std::string target, std::string temporary, std::shared_ptr<TFileStream> stream)
-    : target_(std::move(target)), temporary_(std::move(temporary)), stream_(std::move(stream)) {}
+AtomicFile::AtomicFile(std::string target, std::string temporary, std::shared_ptr<TFileStream> stream,
+                       Durability durability)
+    : target_(std::move(target)), temporary_(std::move(temporary)), stream_(std::move(stream)), durability_(durability) {}
 
 AtomicFile::~AtomicFile() {
   if (committed_) return;
@@ -124,14 +157,15 @@ AtomicFile::~AtomicFile() {
 }
 
 bool AtomicFile::Commit() {
-  stream_->Flush();
+  const bool durable = durability_ == Durability::Durable;
+  if (durable) stream_->Flush();
   if (!stream_->CloseChecked() || !RenameReplacing(temporary_, target_)) return false;
   committed_ = true;
-  return true;
+  return !durable || FlushToDisk(FolderOf(target_));
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  auto file = AtomicFile::Create(path);
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability) {
+  auto file = AtomicFile::Create(path, durability);
   if (!file) return false;
   try {
     file->Stream().WriteBytes(bytes.data(), static_cast<int64_t>(bytes.size()));

@@ -90,7 +90,7 @@ int XMLFile::Save(const std::string& path) const {
   RequireList();
   std::string text;
   if (!FormatDocument(taglist, text)) return 0;
-  if (!WriteFileAtomically(path, text)) {
+  if (!WriteFileAtomically(path, text, Durability::Durable)) {
     DebugLog("XML: cannot save " + path);
     return 0;
   }

@@ -1,6 +1,7 @@
 #include "zip/zip_reader.h"
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "platform/debug_log.h"
@@ -163,6 +164,16 @@ std::shared_ptr<TRamStream> ZipReader::ExtractFile(const std::string& name, int 
   return extracted ? stream : nullptr;
 }
 
+bool ZipReader::CheckEntry(int index) {
+  const ZipEntryPtr entry = getFileInfo(index);
+  if (!entry) return false;
+  const int64_t limit = m_extractLimit;
+  m_extractLimit = std::numeric_limits<int64_t>::max();
+  const bool whole = ReadWholeEntry(*entry, "", [](const uint8_t*, size_t) { return true; });
+  m_extractLimit = limit;
+  return whole;
+}
+
 int ZipReader::ExtractFileToDisk(const std::string& name, const std::string& destination, int /*caseSensitive*/,
                                  const std::string& password) {
   // The name is the listed entry's own, so the entry is found by it exactly.
@@ -184,7 +195,7 @@ int ZipReader::ExtractRegularFile(const SZipFileEntry& entry, const std::string&
   if (!m_zipFile || !CanExtract(entry)) return 0;
   CreatedFolders folders(FolderPart(destination));
   if (!folders.Exists()) return 0;
-  auto file = AtomicFile::Create(destination);
+  auto file = AtomicFile::Create(destination, Durability::Scratch);
   if (!file) return 0;
   const bool extracted = ReadWholeEntry(entry, password, [&file](const uint8_t* bytes, size_t count) {
     try {

@@ -34,6 +34,9 @@ class ZipReader : public ZipFile {
   int ExtractFileToDisk(const std::string& name, const std::string& destination, int caseSensitive,
                         const std::string& password);
   int CloseZip();
+  // Reads the listed entry to its end, keeping nothing, whatever its size: false for
+  // damaged data, a size or CRC mismatch, encryption or an unsupported method.
+  bool CheckEntry(int index);
 
   // The most one entry may unpack to; larger entries are refused before reading.
   void SetExtractLimit(int64_t bytes) { m_extractLimit = bytes; }

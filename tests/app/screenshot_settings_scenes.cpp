@@ -32,7 +32,7 @@ void PhotographSettingsError(TShell& shell, const std::string& out) {
 
 void PhotographCategoryTree(TShell& shell, const std::string& out) {
   TAppContext& app = shell.App();
-  WriteFileAtomically(app.state.folders.workingDirectory + "\\Kategorien.xml", kCategories);
+  WriteFileAtomically(app.state.folders.workingDirectory + "\\Kategorien.xml", kCategories, Durability::Scratch);
   app.state.settings.backupFolder = app.state.folders.workingDirectory + "\\Backup";
   Press(shell, "SmartButton32");
   Photograph(shell, app.Gadget("Window1"), out + "/category-tree.png");

@@ -55,7 +55,7 @@ void FileOpsTest::MakeMod(const std::string& relative, const Entries& entries, s
   int index = 0;
   for (const auto& [name, content] : entries) {
     const std::string file = staging + "\\" + std::to_string(index++);
-    ASSERT_TRUE(WriteFileAtomically(file, content));
+    ASSERT_TRUE(WriteFileAtomically(file, content, Durability::Scratch));
     ASSERT_TRUE(SetFileTime(file, entryTime));
     writer->AddFileToDest(file, name, "");
   }

@@ -54,12 +54,12 @@ TEST_F(FileSystemTest, CreatesFolderChains) {
 TEST_F(FileSystemTest, CopyReplacesTargetAndRefusesItself) {
   Write("source.zip", "new content");
   Write("target.zip", "old");
-  EXPECT_TRUE(CopyFileReplacing(Sys("source.zip"), Sys("target.zip")));
+  EXPECT_TRUE(CopyFileReplacing(Sys("source.zip"), Sys("target.zip"), Durability::Durable));
   EXPECT_EQ(Read("target.zip"), "new content");
-  EXPECT_FALSE(CopyFileReplacing(Sys("source.zip"), Sys("./source.zip")));
+  EXPECT_FALSE(CopyFileReplacing(Sys("source.zip"), Sys("./source.zip"), Durability::Durable));
   EXPECT_EQ(Read("source.zip"), "new content") << "a copy onto itself must not truncate";
-  EXPECT_FALSE(CopyFileReplacing(Sys("source.zip"), Sys("missing\\target.zip")));
-  EXPECT_FALSE(CopyFileReplacing(Sys("absent.zip"), Sys("target.zip")));
+  EXPECT_FALSE(CopyFileReplacing(Sys("source.zip"), Sys("missing\\target.zip"), Durability::Durable));
+  EXPECT_FALSE(CopyFileReplacing(Sys("absent.zip"), Sys("target.zip"), Durability::Durable));
   EXPECT_EQ(Read("target.zip"), "new content");
   EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 2) << "no temporary left";
 }
@@ -76,14 +76,14 @@ TEST_F(FileSystemTest, DeleteRemovesOnlyFiles) {
 TEST_F(FileSystemTest, AtomicFileLeavesTargetUntilCommit) {
   Write("settings.xml", "old");
   {
-    auto file = AtomicFile::Create(Sys("settings.xml"));
+    auto file = AtomicFile::Create(Sys("settings.xml"), Durability::Durable);
     ASSERT_NE(file, nullptr);
     file->Stream().WriteBytes("half", 4);
   }
   EXPECT_EQ(Read("settings.xml"), "old");
-  EXPECT_TRUE(WriteFileAtomically(Sys("settings.xml"), "new"));
+  EXPECT_TRUE(WriteFileAtomically(Sys("settings.xml"), "new", Durability::Durable));
   EXPECT_EQ(Read("settings.xml"), "new");
-  EXPECT_FALSE(WriteFileAtomically(Sys("missing\\settings.xml"), "new"));
+  EXPECT_FALSE(WriteFileAtomically(Sys("missing\\settings.xml"), "new", Durability::Durable));
   EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
 }
 

@@ -37,7 +37,7 @@ std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::st
   } catch (const std::bad_alloc&) {
     return ddsPath + ": not enough memory";
   }
-  if (!WriteFileAtomically(pngPath, png)) return pngPath + ": cannot write the file";
+  if (!WriteFileAtomically(pngPath, png, Durability::Scratch)) return pngPath + ": cannot write the file";
   return std::string();
 }
 

@@ -2,16 +2,14 @@
 
 #include <filesystem>
 
-#include "platform/file_stream.h"
+#include "mods/repack_checks.h"
+#include "mods/repack_copy.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/paths.h"
-#include "zip/zip_reader.h"
 
 namespace strohvik {
 namespace {
-
-constexpr int64_t kMostEditedFileBytes = 64 << 20;
 
 std::string NativeAbsolute(const std::string& systemPath) {
   std::error_code error;
@@ -19,37 +17,30 @@ std::string NativeAbsolute(const std::string& systemPath) {
   return error ? HostPath(systemPath) : absolute.lexically_normal().string();
 }
 
-bool ReadFile(const std::string& path, std::string& bytes) {
-  auto stream = TFileStream::Open(path, true, false);
-  return stream && stream->ReadAll(bytes, kMostEditedFileBytes);
+// The exit code stays in the text as a detail for whoever helps the player.
+std::string ArchiverFailure(const ProcessResult& result) {
+  if (!result.started) return std::string("Fehler: 7-Zip konnte nicht gestartet werden") + kModUnchanged;
+  const std::string code = " (Code " + std::to_string(result.exitCode) + ")";
+  if (result.exitCode > 128) return "Fehler: 7-Zip wurde beim Packen abgebrochen" + code + kModUnchanged;
+  return "Fehler: 7-Zip konnte den Mod nicht packen" + code + kModUnchanged;
 }
 
-bool IsZipArchive(const std::string& archive) {
-  auto reader = ZipReader::Create();
-  return IsFile(archive) && reader->OpenZip(archive) == 1;
-}
-
-int EntriesNamed(const ZipReader& reader, const std::string& name) {
-  int count = 0;
-  for (int index = 0; index < reader.getFileCount(); ++index) {
-    if (reader.getFileInfo(index)->zipFileName == name) ++count;
-  }
-  return count;
-}
-
-// The archive holds each edited file exactly once, under its name, with its bytes.
-std::string FirstEntryNotPacked(const std::string& archive, const std::vector<std::string>& editedFiles) {
-  auto reader = ZipReader::Create();
-  if (reader->OpenZip(archive) != 1) return FilePart(editedFiles.front());
-  for (const std::string& file : editedFiles) {
-    const std::string name = FilePart(file);
-    std::string expected;
-    std::string packed;
-    auto entry = reader->ExtractFile(name, 1, "");
-    const bool good = EntriesNamed(*reader, name) == 1 && entry && ReadFile(file, expected) &&
-                      entry->ReadAll(packed, kMostEditedFileBytes) && packed == expected;
-    if (!good) return name;
-  }
+// Runs the archiver on the copy and checks its work; "" when the copy may replace the
+// original.
+std::string PackIntoCopy(const WorkingFolders& folders, const std::string& archive, RepackCopy& copy,
+                         const std::vector<std::string>& editedFiles, ProcessRunner& runner) {
+  std::vector<std::string> names;
+  if (!ListEntryNames(archive, names)) return "Fehler: " + archive + " ist kein vorhandenes Zip-Archiv.";
+  std::string problem = RepackRefusal(archive, names, editedFiles);
+  if (!problem.empty()) return problem;
+  if (!copy.Make()) return std::string("Fehler: Die Arbeitskopie des Mods konnte nicht angelegt werden") + kModUnchanged;
+  const ProcessResult result = runner.Run(RepackArguments(folders, copy.Path(), editedFiles), folders.workingDirectory);
+  if (!result.started || result.exitCode != 0) return ArchiverFailure(result);
+  // The disk writes the new archive while we read it back.
+  StartWritingToDisk(copy.Path());
+  problem = RepackedCopyProblem(copy.Path(), names, editedFiles);
+  if (!problem.empty()) return problem;
+  if (!copy.ReplaceOriginal()) return "Fehler: Der gepackte Mod konnte " + archive + " nicht ersetzen" + kModUnchanged;
   return "";
 }
 
@@ -69,15 +60,11 @@ std::string Repack(const WorkingFolders& folders, const std::string& archive,
                    const std::vector<std::string>& editedFiles, ProcessRunner& runner) {
   if (editedFiles.empty()) return "";
   if (!IsFile(ArchiverPath(folders))) return "Fehler: 7-Zip fehlt (" + ArchiverPath(folders) + ").";
-  // The archiver would create a new archive where none is; an archive of another kind
-  // it would rewrite as zip.
-  if (!IsZipArchive(archive)) return "Fehler: " + archive + " ist kein vorhandenes Zip-Archiv.";
-  const ProcessResult result = runner.Run(RepackArguments(folders, archive, editedFiles), folders.workingDirectory);
-  if (!result.started) return "Fehler: 7-Zip konnte nicht gestartet werden.";
-  if (result.exitCode != 0) return "Fehler: 7-Zip meldet Fehler (Code " + std::to_string(result.exitCode) + ").";
-  const std::string missing = FirstEntryNotPacked(archive, editedFiles);
-  if (!missing.empty()) return "Fehler: " + missing + " steht nach dem Packen nicht im Archiv " + archive + ".";
-  return "";
+  RepackCopy copy(archive);
+  const std::string failure = PackIntoCopy(folders, archive, copy, editedFiles, runner);
+  if (failure.empty()) return "";
+  const std::string left = copy.Discard();
+  return left.empty() ? failure : failure + " Eine Zwischenkopie liegt noch in " + left + ".";
 }
 
 }  // namespace strohvik

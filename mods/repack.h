@@ -1,6 +1,8 @@
 #pragma once
-// Packing edited files back into the loaded mod archive with the external archiver, and
-// confirming with our own reader that the archive now holds them.
+// Packing edited files back into the loaded mod archive with the external archiver. The
+// archiver works on a hidden copy beside the archive; only a copy that our own reader
+// has checked whole replaces the original, so a failed or killed archiver, a full disk
+// or a damaged result leaves the mod as it was.
 
 #include <string>
 #include <vector>
@@ -22,7 +24,7 @@ std::vector<std::string> RepackArguments(const WorkingFolders& folders, const st
 
 // Updates an existing zip archive, never creating one. Each edited file must be named
 // exactly like the entry it replaces. Empty on success, else the text for the status
-// line.
+// line, which says why and where a copy was left if one could not be removed.
 std::string Repack(const WorkingFolders& folders, const std::string& archive,
                    const std::vector<std::string>& editedFiles, ProcessRunner& runner);
 

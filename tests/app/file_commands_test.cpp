@@ -275,12 +275,15 @@ TEST_F(Saving, TheSaveButtonPacksPriceAndCapacityWithTheArchiver) {
   const std::vector<std::string>& command = driver_->startedProcesses[0];
   EXPECT_EQ(command.front(), HostFile("Tools/7z.exe"));
   EXPECT_EQ(std::vector<std::string>(command.end() - 3, command.end()),
-            (std::vector<std::string>{HostFile("mods/tractor.zip"), HostFile("Data_Temp/tractor.xml"),
-                                      HostFile("Data_Temp/modDesc.xml")}));
+            (std::vector<std::string>{HostFile("mods/.strohvik-repack.tractor.zip"), HostFile("Data_Temp/tractor.xml"),
+                                      HostFile("Data_Temp/modDesc.xml")}))
+      << "the archiver works on a copy beside the mod";
   EXPECT_NE(Read("Data_Temp/modDesc.xml").find("<price>4321</price>"), std::string::npos);
   EXPECT_NE(Read("Data_Temp/modDesc.xml").find("<xmlFilename>tractor.xml</xmlFilename>"), std::string::npos);
   EXPECT_NE(Read("Data_Temp/tractor.xml").find("<capacity>9000</capacity>"), std::string::npos);
-  EXPECT_EQ(Status(), "Fehler: 7-Zip meldet Fehler (Code 2).") << "the archiver's failure is not hidden";
+  EXPECT_EQ(Status(), "Fehler: 7-Zip konnte den Mod nicht packen (Code 2); der Mod ist unverändert.")
+      << "the archiver's failure is not hidden";
+  EXPECT_FALSE(Exists("mods/.strohvik-repack.tractor.zip")) << "no copy is left behind";
 }
 
 TEST_F(Saving, TheMenuItemWithoutCapacityPacksOnlyTheDescription) {
@@ -290,7 +293,7 @@ TEST_F(Saving, TheMenuItemWithoutCapacityPacksOnlyTheDescription) {
   ASSERT_EQ(driver_->startedProcesses.size(), 1u);
   const std::vector<std::string>& command = driver_->startedProcesses[0];
   EXPECT_EQ(std::vector<std::string>(command.end() - 2, command.end()),
-            (std::vector<std::string>{HostFile("mods/tractor.zip"), HostFile("Data_Temp/modDesc.xml")}));
+            (std::vector<std::string>{HostFile("mods/.strohvik-repack.tractor.zip"), HostFile("Data_Temp/modDesc.xml")}));
   EXPECT_FALSE(Exists("Data_Temp/tractor.xml"));
   EXPECT_NE(Status().find("steht nach dem Packen nicht im Archiv"), std::string::npos)
       << "a run that changed nothing is no success: " << Status();

@@ -189,24 +189,25 @@ TEST_F(RepackTest, OnlyAnExistingZipArchiveIsRepacked) {
   EXPECT_EQ(Read("mods/notes.zip"), "not an archive");
 }
 
-TEST_F(RepackTest, ArchiverGetsNativeAbsolutePathsAndItsFailuresAreReported) {
+TEST_F(RepackTest, ArchiverGetsNativeAbsolutePathsOfItsCopyAndItsFailuresAreReported) {
   LinkArchiver();
   const std::string archive = Read("mods/tractor.zip");
   RecordingRunner failing({true, 2});
-  EXPECT_EQ(SaveModChanges(folders_, mod_, "1", "9000", failing).status, "Fehler: 7-Zip meldet Fehler (Code 2).");
+  EXPECT_EQ(SaveModChanges(folders_, mod_, "1", "9000", failing).status,
+            "Fehler: 7-Zip konnte den Mod nicht packen (Code 2); der Mod ist unverändert.");
   ASSERT_EQ(failing.calls.size(), 1u);
   const auto& [arguments, directory] = failing.calls[0];
   EXPECT_EQ(arguments, (std::vector<std::string>{Host("Tools/7z.exe").string(), "u", "-tzip", "-spd", "-ux2z2", "-y",
-                                                 Host("mods/tractor.zip").string(), Host("Data_Temp/tractor.xml").string(),
+                                                 Host("mods/.strohvik-repack.tractor.zip").string(),
+                                                 Host("Data_Temp/tractor.xml").string(),
                                                  Host("Data_Temp/modDesc.xml").string()}));
   EXPECT_EQ(directory, folders_.workingDirectory);
 
-  RecordingRunner doingNothing({true, 0});
-  EXPECT_NE(SaveModChanges(folders_, mod_, "1", "9000", doingNothing).status.find("steht nach dem Packen nicht im Archiv"),
-            std::string::npos);
   RecordingRunner missing({false, -1});
-  EXPECT_NE(SaveModChanges(folders_, mod_, "1", "9000", missing).status.find("nicht gestartet"), std::string::npos);
+  EXPECT_EQ(SaveModChanges(folders_, mod_, "1", "9000", missing).status,
+            "Fehler: 7-Zip konnte nicht gestartet werden; der Mod ist unverändert.");
   EXPECT_EQ(Read("mods/tractor.zip"), archive);
+  EXPECT_EQ(Listing("mods"), std::vector<std::string>{"tractor.zip"});
 }
 
 }  // namespace

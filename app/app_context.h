@@ -10,6 +10,7 @@
 #include "mods/working_folders.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_values.h"
+#include "settings/web_server.h"
 
 namespace strohvik {
 
@@ -22,6 +23,7 @@ struct TAppState {
   std::string treeFolder;  // the folder the folder tree lists, ending in "\"; empty: none
   std::string deleteAfterBackup = "NEIN";
   WorkingFolders folders = WorkingFolders::Current();
+  WebServer server = ServerFromEnvironment();  // read once, at start
 };
 
 struct TAppContext {

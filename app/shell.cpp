@@ -38,7 +38,12 @@ void ShowModsFolder(TAppContext& app) {
   FillFolderTree(app, WithTrailingBackslash(app.state.settings.modsFolder));
 }
 
-void ShowAboutWindow(TAppContext& app) { OpenDialog(app, "ChildWindow2"); }
+// Becoming the active window runs the version check; a desktop without a window
+// manager would not make it active by itself.
+void ShowAboutWindow(TAppContext& app) {
+  OpenDialog(app, "ChildWindow2");
+  app.Gadget("ChildWindow2").Activate();
+}
 
 // Each event goes to at most one handler, found by its id and source.
 const Route kRoutes[] = {
@@ -118,9 +123,9 @@ const Route kRoutes[] = {
        PlayClickSound(app);
        ShowBackupCategories(app);
      }},
-    {kEventMenuAction, "Window1#OnlineHilfe", [](TAppContext& app, const TEvent&) { OpenWebPage(app, "/strohvik/index_3.htm"); }},
-    {kEventMenuAction, "Window1#HomePage", [](TAppContext& app, const TEvent&) { OpenWebPage(app, "/strohvik/"); }},
-    {kEventMenuAction, "Window1#Forum", [](TAppContext& app, const TEvent&) { OpenWebPage(app, "/phpBB3/viewforum.php?f=17"); }},
+    {kEventMenuAction, "Window1#OnlineHilfe", [](TAppContext& app, const TEvent&) { OpenWebPage(app, kHelpPagePath); }},
+    {kEventMenuAction, "Window1#HomePage", [](TAppContext& app, const TEvent&) { OpenWebPage(app, kHomePagePath); }},
+    {kEventMenuAction, "Window1#Forum", [](TAppContext& app, const TEvent&) { OpenWebPage(app, kForumPagePath); }},
     {kEventMenuAction, "Window1#Informationen", [](TAppContext& app, const TEvent&) { app.Gadget("ChildWindow12").SetShow(true); }},
     {kEventMenuAction, "Window1#UpdatePruefen", [](TAppContext& app, const TEvent&) { ShowAboutWindow(app); }},
     {kEventMenuAction, "Window1#Info", [](TAppContext& app, const TEvent&) { ShowAboutWindow(app); }},
@@ -146,6 +151,8 @@ TShell::TShell(TGui& gui) : app_{gui, {}, std::nullopt} {
   BuildMainWindow(gui);
   BuildDialogWindows(gui);
   for (const Route& route : kRoutes) routes_[{route.eventId, &gui.Get(route.source)}] = route.handler;
+  gui.Get("HyperLink1").SetLinkUrl(PageUrl(app_.state.server, kHomePagePath));
+  gui.Get("HyperLink3").SetLinkUrl(PageUrl(app_.state.server, kForumPagePath));
 }
 
 int TShell::Run() {

@@ -311,14 +311,6 @@ TEST_F(Shell, CtrlBRunsTheHarmlessBackupOnly) {
   EXPECT_TRUE(G("ChildWindow13").Shown());
 }
 
-TEST_F(Shell, HyperLinksOpenTheirAddressThroughTheSystemDriver) {
-  SimulateLinkClick(G("HyperLink1"));
-  EXPECT_TRUE(driver_->openedUrls.empty()) << "no address yet, nothing to open";
-  G("HyperLink1").SetLinkUrl("http://example.org/strohvik/");
-  SimulateLinkClick(G("HyperLink1"));
-  EXPECT_EQ(driver_->openedUrls, std::vector<std::string>{"http://example.org/strohvik/"});
-}
-
 TEST_F(Shell, EnteringAnActivePanelIsFollowedByAMoveAtTheEntryPoint) {
   shell_->HandlePending();
   Trace trace;

@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/embedded_resources.h"
 #include "app/windows.h"
+#include "mods/start_game.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "settings/folder_value.h"
@@ -195,7 +196,9 @@ void TShell::AfterEvent(const TEvent* event) {
   app_.Gadget("Label9").SetText("Version : v" + state.programVersion);
   app_.Gadget("Label47").SetText("v" + state.programVersion);
   RunStartupSettingsCheck(app_);
-  app_.Gadget("SmartButton30").SetEnabled(IsFile(JoinPath(state.settings.gameFolder, "FarmingSimulator2011.exe")));
+  // An unset folder joined with the name would find a file in the working directory.
+  const std::string& gameFolder = state.settings.gameFolder;
+  app_.Gadget("SmartButton30").SetEnabled(IsFolderSet(gameFolder) && IsFile(JoinPath(gameFolder, kGameExecutable)));
   if (event != nullptr) RunTreeActions(*event);
   const bool modLoaded = !state.mod.modPath.empty();
   for (const char* command : kModCommands) app_.Gadget(command).SetEnabled(modLoaded);

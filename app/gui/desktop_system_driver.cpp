@@ -3,13 +3,12 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "app/gui/qt_text.h"
 #include "app/gui/system_driver.h"
 #include "platform/host_path.h"
 
 namespace strohvik {
 namespace {
-
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 // "Mods:zip;Alle:*" becomes "Mods (*.zip);;Alle (*)".
 QString ToQtFilter(const std::string& filter) {

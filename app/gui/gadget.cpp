@@ -11,13 +11,12 @@
 
 #include "app/gui/gui.h"
 #include "app/gui/native.h"
+#include "app/gui/qt_text.h"
 #include "app/gui/widgets.h"
 
 namespace strohvik {
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 QFont ToQFont(const TFont& font) {
   QFont made = font.family.empty() ? QApplication::font() : QFont(FromUtf8(font.family));
@@ -53,9 +52,9 @@ void TGadget::SetText(const std::string& text) {
   else if (auto* area = qobject_cast<QPlainTextEdit*>(native_->widget)) area->setPlainText(value);
   else if (kind_ == GadgetKind::HyperLink) SetLinkText(*static_cast<QLabel*>(native_->widget.data()), value);
   else if (auto* label = qobject_cast<QLabel*>(native_->widget)) label->setText(value);
-  else if (auto* button = qobject_cast<QPushButton*>(native_->widget)) button->setText(value);
-  else if (kind_ == GadgetKind::Menu) native_->menu->setTitle(value);
-  else if (kind_ == GadgetKind::MenuItem) native_->action->setText(value);
+  else if (auto* button = qobject_cast<QPushButton*>(native_->widget)) button->setText(ShortcutFree(text));
+  else if (kind_ == GadgetKind::Menu) native_->menu->setTitle(ShortcutFree(text));
+  else if (kind_ == GadgetKind::MenuItem) native_->action->setText(ShortcutFree(text));
   else if (native_->widget) {
     native_->widget->setWindowTitle(value);
     native_->widget->update();
@@ -67,9 +66,9 @@ std::string TGadget::GetText() const {
   if (auto* area = qobject_cast<QPlainTextEdit*>(native_->widget)) return ToUtf8(area->toPlainText());
   if (kind_ == GadgetKind::HyperLink) return ToUtf8(native_->widget->windowTitle());
   if (auto* label = qobject_cast<QLabel*>(native_->widget)) return ToUtf8(label->text());
-  if (auto* button = qobject_cast<QPushButton*>(native_->widget)) return ToUtf8(button->text());
-  if (kind_ == GadgetKind::Menu) return ToUtf8(native_->menu->title());
-  if (kind_ == GadgetKind::MenuItem) return ToUtf8(native_->action->text());
+  if (auto* button = qobject_cast<QPushButton*>(native_->widget)) return FromShortcutFree(button->text());
+  if (kind_ == GadgetKind::Menu) return FromShortcutFree(native_->menu->title());
+  if (kind_ == GadgetKind::MenuItem) return FromShortcutFree(native_->action->text());
   return native_->widget ? ToUtf8(native_->widget->windowTitle()) : "";
 }
 
@@ -231,12 +230,12 @@ void TGadget::InsertItem(int index, const std::string& text, const PixmapPtr& ic
   QTabBar* bar = native_->tabBar;
   if (!bar) throw std::logic_error(name_ + " is not a tab strip");
   const QSignalBlocker quiet(bar);
-  bar->insertTab(index, ToQIcon(icon), FromUtf8(text));
+  bar->insertTab(index, ToQIcon(icon), ShortcutFree(text));
   native_->pages.insert(native_->pages.begin() + std::clamp(index, 0, ItemCount() - 1), page);
 }
 
 int TGadget::ItemCount() const { return native_->tabBar ? native_->tabBar->count() : 0; }
-std::string TGadget::ItemText(int index) const { return ToUtf8(native_->tabBar->tabText(index)); }
+std::string TGadget::ItemText(int index) const { return FromShortcutFree(native_->tabBar->tabText(index)); }
 TGadget* TGadget::ItemPage(int index) const { return native_->pages.at(static_cast<size_t>(index)); }
 int TGadget::SelectedItem() const { return native_->tabBar ? native_->tabBar->currentIndex() : -1; }
 

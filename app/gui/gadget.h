@@ -39,7 +39,7 @@ enum GadgetStyle : int {
   kLabelCentre = 16,
 
   kTextAreaWordWrap = 1,
-  kTextFieldDisabled = 1,
+  kTextFieldDisabled = 1,  // displays only: the user cannot edit it
 };
 
 // How a panel draws its background picture.

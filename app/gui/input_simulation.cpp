@@ -7,10 +7,12 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/gui/event.h"
 #include "app/gui/native.h"
+#include "app/gui/qt_text.h"
 
 namespace strohvik {
 namespace {
@@ -99,6 +101,23 @@ void SimulateMenuChoice(TGadget& item) {
 
 void SimulateLinkClick(TGadget& hyperLink) {
   if (auto* label = qobject_cast<QLabel*>(hyperLink.GetNative().widget)) emit label->linkActivated("link");
+}
+
+std::string DrawnText(TGadget& gadget) {
+  const TGadget::Native& native = gadget.GetNative();
+  QString text;
+  if (native.action) text = native.action->text();
+  else if (auto* button = qobject_cast<QPushButton*>(native.widget)) text = button->text();
+  // An action's icon text is its text as menus draw it, the shortcut marks taken out.
+  return ToUtf8(QAction(text).iconText());
+}
+
+PixmapPtr Photograph(TGadget& gadget) {
+  const QImage image = gadget.GetNative().widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  PixmapPtr picture = TPixmap::Create(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) picture->WritePixel(x, y, image.pixel(x, y));
+  return picture;
 }
 
 void SimulateTabClick(TGadget& strip, int index) {

@@ -29,6 +29,11 @@ void SimulateKeyChord(TGadget& window, const std::string& chord);
 void SimulateMenuChoice(TGadget& item);
 // A click on the link of a hyperlink label.
 void SimulateLinkClick(TGadget& hyperLink);
+// The text of a menu, menu item or push button as the toolkit draws it, without
+// the marks of keyboard shortcuts.
+std::string DrawnText(TGadget& gadget);
+// What the gadget looks like on screen at the moment.
+PixmapPtr Photograph(TGadget& gadget);
 // A click on a tab of a tab strip.
 void SimulateTabClick(TGadget& strip, int index);
 

@@ -11,6 +11,7 @@
 
 #include "app/gui/gui.h"
 #include "app/gui/native.h"
+#include "app/gui/qt_text.h"
 #include "app/gui/widgets.h"
 
 namespace strohvik {
@@ -22,7 +23,6 @@ constexpr QSize kTitledFrame(6, 31);
 constexpr QSize kBorderOnlyFrame(2, 2);
 constexpr int kTabBarHeight = 20;
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 QWidget* ParentClient(TGadget& gadget) {
   return gadget.Parent() != nullptr ? gadget.Parent()->GetNative().client.data() : nullptr;
@@ -109,7 +109,9 @@ void BuildTextField(TGadget& gadget, const std::string& text, const TRect& shape
   QObject::connect(field, &QLineEdit::textEdited, field, [&gadget] { EmitFrom(gadget, kEventGadgetAction, 0); });
   gadget.GetNative().widget = gadget.GetNative().client = field;
   gadget.SetShape(shape);
-  if (gadget.Style() & kTextFieldDisabled) gadget.SetEnabled(false);
+  // Only displays, but in the normal dark text: a disabled field's pale grey on grey is
+  // hard to read, and this is the player's main information. Its text can be copied.
+  if (gadget.Style() & kTextFieldDisabled) field->setReadOnly(true);
 }
 
 void BuildTextArea(TGadget& gadget, const std::string& text, const TRect& shape) {
@@ -151,7 +153,7 @@ void BuildTreeView(TGadget& gadget, const std::string&, const TRect& shape) {
 }
 
 void BuildButton(TGadget& gadget, const std::string& text, const TRect& shape) {
-  auto* button = new QPushButton(FromUtf8(text), ParentClient(gadget));
+  auto* button = new QPushButton(ShortcutFree(text), ParentClient(gadget));
   button->setIconSize(QSize(16, 16));
   QObject::connect(button, &QPushButton::clicked, button, [&gadget] { EmitFrom(gadget, kEventGadgetAction, 0); });
   gadget.GetNative().widget = gadget.GetNative().client = button;
@@ -162,7 +164,7 @@ void BuildMenu(TGadget& gadget, const std::string& text, const TRect&) {
   TGadget::Native& native = gadget.GetNative();
   TGadget* owner = gadget.Parent();
   QWidget* ownerWidget = owner != nullptr ? owner->GetNative().widget.data() : nullptr;
-  native.menu = new QMenu(FromUtf8(text), ownerWidget);
+  native.menu = new QMenu(ShortcutFree(text), ownerWidget);
   native.action = native.menu->menuAction();
   if (owner != nullptr && owner->GetNative().menuBar) {
     owner->GetNative().menuBar->addMenu(native.menu);
@@ -172,7 +174,7 @@ void BuildMenu(TGadget& gadget, const std::string& text, const TRect&) {
 
 void BuildMenuItem(TGadget& gadget, const std::string& text, const TRect&) {
   QMenu* menu = gadget.Parent()->GetNative().menu;
-  auto* action = new QAction(FromUtf8(text), menu);
+  auto* action = new QAction(ShortcutFree(text), menu);
   // A shortcut of a menu bar item works in the whole window.
   action->setShortcutContext(Qt::WindowShortcut);
   menu->addAction(action);

@@ -1,6 +1,7 @@
 // The windows as built, against the tables they are made from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "shell_fixture.h"
@@ -276,6 +277,33 @@ TEST_F(GadgetTable, ResizableWindowsKeepTheirMinimumSize) {
     EXPECT_EQ(window.Shape().width, minimum.width) << minimum.window;
     EXPECT_EQ(window.Shape().height, minimum.height) << minimum.window;
   }
+}
+
+TEST_F(GadgetTable, AnAmpersandShowsAsItselfWhereTheToolkitWouldHideIt) {
+  EXPECT_EQ(DrawnText(G("Window1#ModBackupdel")), "Mod Backup & Löschen");
+  EXPECT_EQ(G("Window1#ModBackupdel").GetText(), "Mod Backup & Löschen");
+  for (const char* gadget : {"Window1#Dateien", "Window1#Beenden", "Button7"}) {
+    G(gadget).SetText("Laden & Speichern");
+    EXPECT_EQ(DrawnText(G(gadget)), "Laden & Speichern") << gadget;
+    EXPECT_EQ(G(gadget).GetText(), "Laden & Speichern") << gadget;
+  }
+}
+
+TEST_F(GadgetTable, TheModPagesDisplayFieldsShowDarkTextAndTakeNoTyping) {
+  shell_->HandlePending();
+  TGadget& title = G("TextField2");
+  title.SetText("Großer Traktor");
+  const PixmapPtr shown = Photograph(title);
+  int darkest = 255;
+  for (int y = 0; y < shown->Height(); ++y)
+    for (int x = 0; x < shown->Width(); ++x) {
+      const uint32_t p = shown->ReadPixel(x, y);
+      darkest = std::min(darkest, static_cast<int>(std::max({p >> 16 & 0xff, p >> 8 & 0xff, p & 0xff})));
+    }
+  EXPECT_LT(darkest, 60) << "the text is drawn dark, not pale grey";
+  title.Activate();
+  SimulateKeyChord(G("Window1"), "A");
+  EXPECT_EQ(title.GetText(), "Großer Traktor") << "the player cannot edit it";
 }
 
 }  // namespace

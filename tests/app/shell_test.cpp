@@ -137,6 +137,14 @@ TEST_F(Shell, TheGameButtonFollowsTheGameExecutable) {
   App().state.settings.gameFolder += "\\";
   shell_->AfterEvent(nullptr);
   EXPECT_TRUE(G("SmartButton30").Enabled()) << "no second separator after a trailing one";
+
+  // An unset folder must not find the executable in the working directory.
+  std::ofstream(folder_ / "FarmingSimulator2011.exe") << "";
+  for (const char* unset : {"", "0"}) {
+    App().state.settings.gameFolder = unset;
+    shell_->AfterEvent(nullptr);
+    EXPECT_FALSE(G("SmartButton30").Enabled()) << "game folder \"" << unset << "\"";
+  }
 }
 
 TEST_F(Shell, ATabClickShowsThatTabsPageAlone) {

@@ -7,17 +7,25 @@
 #include "mods/texture_converter.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace strohvik {
 namespace {
 
 constexpr char kNone[] = "0";
 
+// The copy as extracted, or the PNG the converter wrote for it or for the texture that
+// stood in for it: the converter's own name, base name and a lower-case ".png", whatever
+// spelling the description used.
 StorePictureView PictureOrProblem(const ModEnvironment& environment, const std::string& pictureName) {
-  const auto path = TempCopyPath(environment.folders, pictureName);
-  if (path && CanShowPicture(*path)) return {*path, kNoErrors};
-  // A picture that is not there at all mostly means a DDS texture nobody converted.
-  const bool converterMissing = !(path && IsFile(*path)) && !IsFile(environment.converterProgram);
+  bool anyCopy = false;  // a picture that is there, if unreadable
+  for (const std::string& name : {pictureName, WithoutExtension(pictureName) + ".png"}) {
+    const auto path = TempCopyPath(environment.folders, name);
+    if (path && CanShowPicture(*path)) return {*path, kNoErrors};
+    anyCopy = anyCopy || (path && IsFile(*path) && AsciiLower(Extension(name)) != "dds");
+  }
+  // No picture but a texture mostly means a DDS texture nobody converted.
+  const bool converterMissing = !anyCopy && !IsFile(environment.converterProgram);
   return {kNoStorePicturePicture, converterMissing ? kConverterMissing : kStorePictureUnreadable};
 }
 
@@ -41,10 +49,11 @@ StorePictureView ShowStorePicture(const ModEnvironment& environment, LoadedMod& 
     ExtractFromArchive(environment, mod, mod.modPath, name, name);
   }
   if (mod.foundFlag != "JA") return {kNoStorePicturePicture, kNoStorePicture};
-  if (Extension(name) != "dds") return PictureOrProblem(environment, name);
-  ConvertTexture(environment, name);
-  if (environment.trace) environment.trace("Modpic>" + name + "<");
-  return PictureOrProblem(environment, WithoutExtension(name) + ".png");
+  if (Extension(name) == "dds") {
+    ConvertTexture(environment, name);
+    if (environment.trace) environment.trace("Modpic>" + name + "<");
+  }
+  return PictureOrProblem(environment, name);
 }
 
 }  // namespace strohvik

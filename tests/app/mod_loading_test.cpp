@@ -176,6 +176,20 @@ TEST_P(StorePictureOnThePage, ShowsThePictureOrSaysWhyNot) {
 INSTANTIATE_TEST_SUITE_P(Cases, StorePictureOnThePage, testing::ValuesIn(kPictureCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ModLoading, AConvertedPictureIsFoundWhateverSpellingTheDescriptionUses) {
+  const struct {
+    const char* described;
+    const char* stored;
+  } cases[] = {{"store.PNG", "store.dds"}, {"Store.DDS", "Store.DDS"}, {"pics/Store.Dds", "pics/store.dds"}};
+  for (const auto& c : cases) {
+    Entries entries = NormalEntries(c.described, modtest::DdsBytes());
+    entries[1].first = c.stored;  // the archive spells the texture its own way
+    LoadThroughMenu(MakeMod("spelling.zip", entries));
+    EXPECT_EQ(G("Label41").GetText(), "Keine Fehler.") << c.described;
+    EXPECT_LE(PanelDifferenceFrom(TPixmap::Decode(modtest::PngBytes())), 16) << c.described;
+  }
+}
+
 TEST_F(ModLoading, AModWithoutStorePictureOrVehicleShowsThePlaceholders) {
   LoadThroughMenu(MakeMod("bare.zip", {{"MODDESC.XML", "<modDesc><multiplayer supported=\"false\"/></modDesc>"}}));
   EXPECT_EQ(G("TextField1").GetText(), "keine Infos");

@@ -91,13 +91,6 @@ std::string VehicleFile(const std::string& capacity, const std::string& fuel, co
 }
 
 void ModTest::SetUp() {
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
-  root_ = fs::path(testing::TempDir()) / ("mods_" + name);
-  fs::remove_all(root_);
   fs::create_directories(root_ / "work" / "LS_2011_Data_Temp");
   fs::create_directories(root_ / "work" / "Data_Temp");
   fs::create_directories(root_ / "work" / "Tools");

@@ -14,6 +14,7 @@
 #include "mods/loaded_mod.h"
 #include "mods/mod_environment.h"
 #include "platform/process.h"
+#include "tests/test_folder.h"
 
 namespace strohvik::modtest {
 
@@ -67,7 +68,8 @@ class ModTest : public testing::Test {
   // A converter program that is not there.
   void UseMissingConverter();
 
-  std::filesystem::path root_;
+  TestFolder folder_{"mods"};
+  std::filesystem::path root_ = folder_.Path();
   std::shared_ptr<RecordingRunner> runner_;
   ModEnvironment environment_;
   LoadedMod mod_;

@@ -1,6 +1,7 @@
 #include "mods/repack_save.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "mods/line_edit.h"
 #include "mods/repack.h"
@@ -15,13 +16,16 @@ namespace {
 
 constexpr int64_t kMostXmlBytes = 64 << 20;
 constexpr const char* kDescription = "modDesc.xml";
+constexpr const char* kNoPrice = "0";  // what a load shows for a description without a price
 
 // Reads the extracted copy temp + "\" + name, edits it, and writes the result to
-// temp + "\1_" + name and to work + "\" + entryName. Every edit must find its line: a
-// value that cannot be written would otherwise be reported as saved. Sets the error when
-// a step fails.
+// temp + "\1_" + name and to work + "\" + entryName. Every edit must find its line, or
+// a value that cannot be written would be reported as saved; only an edit that may be
+// missing is let go. When no edit found a line, nothing is written and the text is
+// empty. Sets the error when a step fails.
 LineEditResult WriteEditedCopy(const WorkingFolders& folders, const std::string& name,
-                               const std::vector<TaggedLineEdit>& edits, const std::string& entryName) {
+                               const std::vector<TaggedLineEdit>& edits, const std::string& entryName,
+                               const std::function<bool(const TaggedLineEdit&)>& mayBeMissing = nullptr) {
   LineEditResult result;
   std::string bytes;
   auto input = TFileStream::Open(JoinPath(folders.Temp(), name), true, false);
@@ -32,10 +36,14 @@ LineEditResult WriteEditedCopy(const WorkingFolders& folders, const std::string&
   result = EditTaggedLines(bytes, edits, name);
   if (!result.error.empty()) return result;
   for (size_t i = 0; i < edits.size(); ++i) {
-    if (result.replaced[i] == 0) {
+    if (result.replaced[i] == 0 && !(mayBeMissing && mayBeMissing(edits[i]))) {
       result.error = "Fehler: " + name + " enthält kein <" + edits[i].tag + ">; nichts gespeichert.";
       return result;
     }
+  }
+  if (std::all_of(result.replaced.begin(), result.replaced.end(), [](int count) { return count == 0; })) {
+    result.text.clear();
+    return result;
   }
   const std::string edited = JoinPath(folders.Temp(), "1_" + name);
   if (!WriteFileAtomically(edited, result.text, Durability::Scratch) ||
@@ -105,11 +113,14 @@ EditOutcome SavePrice(const WorkingFolders& folders, const std::string& vehicleF
   std::vector<TaggedLineEdit> edits = {{"price", price}};
   // Without the new reference the edited vehicle copy would be packed but never read.
   if (moved) edits.push_back({"xmlFilename", vehicleCopyName, true});
-  const LineEditResult edit = WriteEditedCopy(folders, kDescription, edits, entryName);
+  // A description without a price shows the load's "0": left so, the player asked for
+  // no price, and the capacity alone is saved.
+  const auto untouchedPrice = [&price](const TaggedLineEdit& edit) { return edit.tag == "price" && price == kNoPrice; };
+  const LineEditResult edit = WriteEditedCopy(folders, kDescription, edits, entryName, untouchedPrice);
   if (!edit.error.empty()) return Failed(edit.error);
 
   EditOutcome outcome;
-  outcome.workFile = JoinPath(folders.Work(), entryName);
+  if (!edit.text.empty()) outcome.workFile = JoinPath(folders.Work(), entryName);
   if (moved) {
     std::string folder = vehicleFolder;
     std::replace(folder.begin(), folder.end(), '\\', '/');
@@ -155,7 +166,7 @@ SaveOutcome SaveModChanges(const WorkingFolders& folders, const LoadedMod& mod, 
     outcome.status = saved.error;
     return outcome;
   }
-  editedFiles.push_back(saved.workFile);
+  if (!saved.workFile.empty()) editedFiles.push_back(saved.workFile);
 
   const std::string error = Repack(folders, mod.modPath, editedFiles, runner);
   outcome.status = error.empty() ? "Keine Fehler." : error;

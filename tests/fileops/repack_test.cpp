@@ -177,6 +177,24 @@ TEST_F(RepackTest, RefusedSavesLeaveTheArchiveAndTheWorkFolderAlone) {
   }
 }
 
+TEST_F(RepackTest, WithoutAPriceLineTheLoadsZeroLetsTheCapacityBeSaved) {
+  const std::string noPrice =
+      "<modDesc>\n\t<storeItems>\n\t\t<storeItem>\n\t\t\t<xmlFilename>vehicles/tractor.xml</xmlFilename>\n"
+      "\t\t</storeItem>\n\t</storeItems>\n</modDesc>\n";
+  LinkArchiver();
+  MakeLoadedMod({{"modDesc.xml", noPrice}, {"vehicles/tractor.xml", kVehicle}}, "vehicles/tractor.xml");
+  Write("LS_2011_Data_Temp/modDesc.xml", noPrice);
+
+  EXPECT_NE(Save("2500", "9000").status.find("enthält kein <price>"), std::string::npos)
+      << "a price the player typed has no line to go into";
+  EXPECT_EQ(ReadMod("mods\\tractor.zip").count("tractor.xml"), 0u) << "and nothing was saved";
+
+  EXPECT_EQ(Save("0", "9000").status, "Keine Fehler.");
+  EXPECT_EQ(Value("tractor.xml", "vehicle/fillable/capacity"), "9000");
+  EXPECT_EQ(Value("modDesc.xml", "modDesc/storeItems/storeItem/xmlFilename"), "tractor.xml");
+  EXPECT_EQ(Value("modDesc.xml", "modDesc/price"), "0") << "no price line was made up";
+}
+
 TEST_F(RepackTest, OnlyAnExistingZipArchiveIsRepacked) {
   LinkArchiver();
   mod_.modPath = Sys("mods\\renamed.zip");

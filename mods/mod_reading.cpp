@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "mods/archive_extraction.h"
+#include "mods/description_problem.h"
 #include "mods/mod_texts.h"
 #include "mods/store_picture.h"
 #include "mods/vehicle_data.h"
@@ -28,12 +29,12 @@ std::optional<std::string> MultiplayerLabel(const std::string& supported) {
 
 // The text fields and the fuel label are emptied; the multiplayer label and the
 // fill-type tree keep what they showed.
-ModPage NoDescriptionPage(LoadedMod& mod) {
+ModPage NoDescriptionPage(LoadedMod& mod, std::string status) {
   mod.storePictureName = kNone;
   mod.vehicleFileName = kNone;
   ModPage page;
   page.picture = kEmptyPicture;
-  page.status = kNoModDescription;
+  page.status = std::move(status);
   return page;
 }
 
@@ -55,18 +56,19 @@ void ReadDescriptionFields(const XMLFile& description, ModPage& page) {
 ModPage ReadModFrom(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
   mod.modPath = modPath;
   if (ExtractFromArchive(environment, mod, modPath, kDescriptionName, kDescriptionName) != "JA") {
-    return NoDescriptionPage(mod);
+    return NoDescriptionPage(mod, WhyNoDescription(environment, modPath));
   }
   const auto description = XMLFile::New();
+  const std::string copy = JoinPath(environment.folders.Temp(), kDescriptionName);
   ModPage page;
-  page.descriptionRead = OpenDescription(*description, JoinPath(environment.folders.Temp(), kDescriptionName));
+  page.descriptionRead = OpenDescription(*description, copy);
   ReadDescriptionFields(*description, page);
   mod.vehicleFileName = description->ReadNodeText("modDesc/storeItems/storeItem/xmlFilename");
   mod.storePictureName = ChooseStorePictureName(*description);
 
   const StorePictureView picture = ShowStorePicture(environment, mod);
   page.picture = picture.picture;
-  page.status = page.descriptionRead ? picture.status : kUnreadableModDescription;
+  page.status = page.descriptionRead ? picture.status : WhyUnreadableDescription(copy);
 
   const VehicleData vehicle = ShowVehicleData(environment, mod);
   page.capacity = vehicle.capacity;

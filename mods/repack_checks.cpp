@@ -9,6 +9,7 @@
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "zip/zip_reader.h"
 
 namespace strohvik {
@@ -17,8 +18,6 @@ namespace {
 constexpr int64_t kMostEditedFileBytes = 64 << 20;
 // Room for the archiver's central directory and what the file system needs besides.
 constexpr int64_t kSpaceMargin = 1 << 20;
-
-std::string MegaBytes(int64_t bytes) { return std::to_string((std::max<int64_t>(bytes, 0) + (1 << 20) - 1) >> 20) + " MB"; }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
   auto stream = TFileStream::Open(path, true, false);
@@ -106,8 +105,8 @@ std::string RepackRefusal(const std::string& archive, const std::vector<std::str
   const int64_t needed = SpaceNeeded(archive, editedFiles);
   const int64_t free = FreeSpace(folder);
   if (free >= 0 && free < needed) {
-    return "Fehler: Nicht genug freier Speicher im Mods Ordner: " + MegaBytes(needed) + " benötigt, " +
-           MegaBytes(free) + " frei. Nichts gespeichert.";
+    return "Fehler: Nicht genug freier Speicher im Mods Ordner: " + SizeInWords(needed) + " benötigt, " +
+           SizeInWords(free) + " frei. Nichts gespeichert.";
   }
   return "";
 }

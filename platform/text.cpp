@@ -22,4 +22,11 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string SizeInWords(int64_t bytes) {
+  constexpr int64_t kKilo = 1024, kMega = kKilo * kKilo;
+  if (bytes < 0) bytes = 0;
+  if (bytes < kMega) return std::to_string((bytes + kKilo - 1) / kKilo) + " KB";
+  return std::to_string((bytes + kMega - 1) / kMega) + " MB";
+}
+
 }  // namespace strohvik

@@ -17,9 +17,6 @@ namespace strohvik {
 namespace {
 
 constexpr unsigned kChunkSize = 64 * 1024;
-constexpr uint16_t kEncryptedFlag = 1;
-constexpr uint16_t kStored = 0;
-constexpr uint16_t kDeflated = 8;
 
 void StampWithEntryTime(const std::string& path, const SZipFileEntry& entry) {
   if (const auto time = LocalTimeOf(entry.header.LastModDateTime)) SetFileTime(path, *time);
@@ -77,16 +74,16 @@ bool ZipReader::CanExtract(const SZipFileEntry& entry) const {
   const auto& header = entry.header;
   const int64_t packed = header.DataDescriptor.CompressedSize;
   const int64_t unpacked = header.DataDescriptor.UncompressedSize;
-  if (header.GeneralBitFlag & kEncryptedFlag) {
+  if (header.GeneralBitFlag & kZipEncryptedFlag) {
     DebugLog("zip: encrypted entries cannot be read: " + entry.zipFileName);
     return false;
   }
-  if (header.CompressionMethod != kStored && header.CompressionMethod != kDeflated) {
+  if (header.CompressionMethod != kZipStored && header.CompressionMethod != kZipDeflated) {
     DebugLog("zip: unsupported compression method " + std::to_string(header.CompressionMethod) + ": " +
              entry.zipFileName);
     return false;
   }
-  const int64_t mostPossible = header.CompressionMethod == kStored ? packed : packed * kMaxDeflateRatio;
+  const int64_t mostPossible = header.CompressionMethod == kZipStored ? packed : packed * kMaxDeflateRatio;
   if (packed < 0 || unpacked < 0 || packed > m_archiveSize || unpacked > mostPossible || unpacked > m_extractLimit) {
     DebugLog("zip: entry size refused: " + entry.zipFileName);
     return false;

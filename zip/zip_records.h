@@ -11,6 +11,11 @@
 
 namespace strohvik {
 
+// The general-purpose flag of an encrypted entry, and the two methods we can unpack.
+inline constexpr uint16_t kZipEncryptedFlag = 1;
+inline constexpr uint16_t kZipStored = 0;
+inline constexpr uint16_t kZipDeflated = 8;
+
 // Broken-down date and time: month 1 to 12, full year. Inside this namespace the name
 // hides the C library's record of the same name, which the code reaches as std::tm.
 struct tm {

@@ -146,7 +146,7 @@ const FaultCase kFaults[] = {
     {"FullFileSystem",
      [](RepackFault& t) {
        t.LinkArchiver();
-       if (t.MountedModsFolder("size=1m")) return std::string("Nicht genug freier Speicher im Mods Ordner: 2 MB benötigt, 1 MB frei.");
+       if (t.MountedModsFolder("size=1m")) return std::string("Nicht genug freier Speicher im Mods Ordner: 2 MB benötigt, ");
        return std::string();
      }},
 };

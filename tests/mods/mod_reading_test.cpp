@@ -1,6 +1,9 @@
 // Reading a whole mod into the values of the mod page, and resetting the page.
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <filesystem>
 
 #include "mods/folder_clearing.h"
 #include "mods/mod_reading.h"
@@ -136,14 +139,58 @@ TEST_F(ModReadingTest, ADescriptionThatIsNoXmlIsReportedAsUnreadable) {
   }
 }
 
-TEST_F(ModReadingTest, AFiftyMegabyteDescriptionIsReportedAsUnreadable) {
+TEST_F(ModReadingTest, AFiftyMegabyteDescriptionIsReportedAsTooLarge) {
   std::string huge = ModDescription(kStoreItem);
   huge.insert(huge.find("</modDesc>"), std::string(50 << 20, ' '));
   const ModPage page = Load(MakeArchive("mod.zip", {{"modDesc.xml", huge}, {"store.png", PngBytes()}}));
-  EXPECT_EQ(page.status, kUnreadableModDescription);
+  EXPECT_EQ(page.status, "Die modDesc.xml ist zu groß (51 MB) und wird nicht gelesen.");
   EXPECT_EQ(page.author, "keine Infos");
   EXPECT_EQ(page.picture, kNoStorePicturePicture);
   EXPECT_FALSE(page.descriptionRead);
+}
+
+// Sets a 16-bit or 32-bit field of every local and central header of the archive.
+void PatchHeaders(std::string& archive, int localOffset, int centralOffset, uint32_t value, int width) {
+  const auto patch = [&](const std::string& signature, int offset) {
+    for (size_t at = archive.find(signature); at != std::string::npos; at = archive.find(signature, at + 4))
+      for (int byte = 0; byte < width; ++byte) archive[at + offset + byte] = static_cast<char>(value >> (8 * byte));
+  };
+  if (localOffset >= 0) patch(std::string("PK\x03\x04", 4), localOffset);
+  patch(std::string("PK\x01\x02", 4), centralOffset);
+}
+
+TEST_F(ModReadingTest, ADescriptionThatIsThereButCannotBeCopiedSaysWhy) {
+  const struct {
+    const char* name;
+    void (*damage)(std::string& archive);
+    const char* status;
+  } cases[] = {
+      {"encrypted", [](std::string& a) { PatchHeaders(a, 6, 8, 1, 2); },
+       "Die modDesc.xml ist verschlüsselt und kann nicht gelesen werden."},
+      {"another method", [](std::string& a) { PatchHeaders(a, 8, 10, 12, 2); },
+       "Die modDesc.xml ist mit einem Verfahren gepackt, das Strohvik nicht lesen kann (Methode 12)."},
+      {"larger than a copy may be", [](std::string& a) { PatchHeaders(a, -1, 24, 0xC0000000u, 4); },
+       "Die modDesc.xml ist zu groß (über 2 GB) und wird nicht gelesen."},
+  };
+  for (const auto& c : cases) {
+    MakeArchive("plain.zip", {{"modDesc.xml", ModDescription(kStoreItem)}});
+    std::string archive = ReadFile(Host("plain.zip"));
+    c.damage(archive);
+    WriteFile("damaged.zip", archive);
+    const ModPage page = Load(Sys("damaged.zip"));
+    EXPECT_EQ(page.status, c.status) << c.name;
+    EXPECT_FALSE(page.descriptionRead) << c.name;
+  }
+}
+
+TEST_F(ModReadingTest, ADescriptionThatDoesNotFitIntoTheTempFolderSaysSo) {
+  const std::filesystem::path temp = TempHost("");
+  if (::mount("tmpfs", temp.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "no right to mount";
+  std::string large = ModDescription(kStoreItem);
+  large.insert(large.find("</modDesc>"), std::string(300 << 10, ' '));
+  const ModPage page = Load(MakeArchive("large.zip", {{"modDesc.xml", large}}));
+  ::umount2(temp.c_str(), MNT_DETACH);
+  EXPECT_EQ(page.status, "Der Temp Ordner ist voll: Die modDesc.xml (301 KB) passt nicht hinein.");
 }
 
 TEST_F(ModReadingTest, ResetDisplayEmptiesThePageAndForgetsTheMod) {

@@ -1,10 +1,12 @@
 #include "smartbutton/creation_api.h"
 
-#include "platform/debug_log.h"
+#include "smartbutton/animation_action.h"
 #include "smartbutton/filter_actions.h"
 #include "smartbutton/general_actions.h"
 #include "smartbutton/sound_action.h"
+#include "smartbutton/strip_actions.h"
 #include "smartbutton/timer_actions.h"
+#include "smartbutton/tip_action.h"
 
 namespace strohvik {
 namespace {
@@ -17,13 +19,6 @@ ActionPtr Attach(ActionPtr action, TSmartRegion& region) {
 RegionPtr AddRegion(RegionPtr region, TSmartButton& button) {
   region->SetNumber(button.AppendRegion(region));
   return region;
-}
-
-// Frame strips, spinners and tips have no action classes yet: refused as a missing
-// picture is, so a caller sees none rather than a button that silently lacks them.
-ActionPtr NotYetBuilt(const char* what) {
-  DebugLog(std::string(what) + " actions are not available");
-  return nullptr;
 }
 
 }  // namespace
@@ -68,22 +63,29 @@ ActionPtr AddActionTogglePicture(uint32_t trigger, int once, PixmapPtr pixmap, i
   if (!pixmap) return nullptr;
   return Attach(TActionTogglePicture::Create(trigger, once, std::move(pixmap), flags), region);
 }
-ActionPtr AddActionSetNextPicture(uint32_t, int, PixmapPtr, int, int, TSmartRegion&) {
-  return NotYetBuilt("Frame strip");
+ActionPtr AddActionSetNextPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height,
+                                  TSmartRegion& region) {
+  if (!pixmap) return nullptr;
+  return Attach(TActionSetNextPicture::Create(trigger, once, std::move(pixmap), flags, height), region);
 }
-ActionPtr AddActionSetRandomPicture(uint32_t, int, PixmapPtr, int, int, TSmartRegion&) {
-  return NotYetBuilt("Frame strip");
+ActionPtr AddActionSetRandomPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height,
+                                    TSmartRegion& region) {
+  if (!pixmap) return nullptr;
+  return Attach(TActionSetRandomPicture::Create(trigger, once, std::move(pixmap), flags, height), region);
 }
-ActionPtr AddActionAnimation(uint32_t, int, PixmapPtr, int, int, double, TSmartRegion&) {
-  return NotYetBuilt("Animation");
+ActionPtr AddActionAnimation(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height, int speed,
+                             TSmartRegion& region) {
+  if (!pixmap) return nullptr;
+  return Attach(TActionAnimation::Create(trigger, once, std::move(pixmap), flags, height, speed), region);
 }
 ActionPtr AddActionSound(uint32_t trigger, int once, std::shared_ptr<TSound> sound, double volume, double depth,
                          double pan, double rate, TSmartRegion& region) {
   if (!sound) return nullptr;
   return Attach(TActionSound::Create(trigger, once, std::move(sound), volume, depth, pan, rate), region);
 }
-ActionPtr AddActionShowTip(uint32_t, int, const std::string&, int, int, int, int, int, int, TSmartRegion&) {
-  return NotYetBuilt("Tooltip");
+ActionPtr AddActionShowTip(uint32_t trigger, int once, const std::string& tip, int delay, int timeout, int xOffset,
+                           int yOffset, int width, int height, TSmartRegion& region) {
+  return Attach(TActionShowTip::Create(trigger, once, tip, delay, timeout, xOffset, yOffset, width, height), region);
 }
 ActionPtr AddActionStartTimer(uint32_t trigger, int once, double hertz, TSmartRegion& region) {
   return Attach(TActionStartTimer::Create(trigger, once, hertz), region);
@@ -106,11 +108,17 @@ ActionPtr AddActionHighLight(uint32_t trigger, int once, int light, TSmartRegion
 ActionPtr AddActionColor(uint32_t trigger, int once, int red, int green, int blue, TSmartRegion& region) {
   return Attach(TActionColor::Create(trigger, once, red, green, blue), region);
 }
-ActionPtr AddActionSetSpinnerPicture(uint32_t, int, PixmapPtr, int, int, TSmartRegion&) {
-  return NotYetBuilt("Spinner");
+ActionPtr AddActionSetSpinnerPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height,
+                                     TSmartRegion& region) {
+  if (!pixmap) return nullptr;
+  return Attach(TActionSetSpinnerPicture::Create(trigger, once, std::move(pixmap), flags, height), region);
 }
-ActionPtr AddActionSpinnerForward(uint32_t, int, int, TSmartRegion&) { return NotYetBuilt("Spinner"); }
-ActionPtr AddActionSpinnerBackward(uint32_t, int, int, TSmartRegion&) { return NotYetBuilt("Spinner"); }
+ActionPtr AddActionSpinnerForward(uint32_t trigger, int once, int loop, TSmartRegion& region) {
+  return Attach(TActionSpinnerForward::Create(trigger, once, loop), region);
+}
+ActionPtr AddActionSpinnerBackward(uint32_t trigger, int once, int loop, TSmartRegion& region) {
+  return Attach(TActionSpinnerBackward::Create(trigger, once, loop), region);
+}
 
 ActionPtr CreateActionAddAction(uint32_t trigger, int once, ActionPtr action, RegionPtr region) {
   return TActionAddAction::Create(trigger, once, std::move(action), std::move(region));

@@ -37,7 +37,7 @@ ActionPtr AddActionSetNextPicture(uint32_t trigger, int once, PixmapPtr pixmap, 
                                   TSmartRegion& region);
 ActionPtr AddActionSetRandomPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height,
                                     TSmartRegion& region);
-ActionPtr AddActionAnimation(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height, double speed,
+ActionPtr AddActionAnimation(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height, int speed,
                              TSmartRegion& region);
 ActionPtr AddActionSound(uint32_t trigger, int once, std::shared_ptr<TSound> sound, double volume, double depth,
                          double pan, double rate, TSmartRegion& region);

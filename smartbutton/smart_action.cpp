@@ -17,10 +17,18 @@ int TSmartAction::SetDesription(const std::string& text) {
 }
 
 int TSmartAction::Action(int mask, TSmartButton& button, TSmartRegion& region) {
-  if ((trigger_ & static_cast<uint32_t>(mask)) != static_cast<uint32_t>(mask)) return 0;
+  if (!Triggered(mask)) return 0;
   Effect(button, region);
-  if (once_ != 0) region.Actions().RemoveFirst(this);
+  RemoveIfOnce(region);
   return 0;
+}
+
+bool TSmartAction::Triggered(int mask) const {
+  return (trigger_ & static_cast<uint32_t>(mask)) == static_cast<uint32_t>(mask);
+}
+
+void TSmartAction::RemoveIfOnce(TSmartRegion& region) {
+  if (once_ != 0) region.Actions().RemoveFirst(this);
 }
 
 bool TSmartAction::CountDownTick() {

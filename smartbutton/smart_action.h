@@ -36,7 +36,11 @@ class TSmartAction : public TObject {
  protected:
   // The creation convention shared by every action class.
   TSmartAction(uint32_t trigger, int once) : trigger_(trigger), once_(once), intervall_(trigger >> 16) {}
-  virtual void Effect(TSmartButton& button, TSmartRegion& region) = 0;
+  // The effect of a triggered run, for classes that keep the protocol as it is.
+  virtual void Effect(TSmartButton&, TSmartRegion&) {}
+  // The two halves of the protocol, for classes whose runs differ from it.
+  bool Triggered(int mask) const;
+  void RemoveIfOnce(TSmartRegion& region);
 
  private:
   std::string name_;

@@ -175,6 +175,12 @@ int TSmartButton::CreateSmartButtonEvent(int id, int data, std::shared_ptr<TObje
   return 0;
 }
 
+void TSmartButton::SetSpinner(PixmapPtr strip, int flags, int height) {
+  spinnerPixmap_ = std::move(strip);
+  spinnerPixMapProperties_ = flags;
+  spinnerHeight_ = height;
+}
+
 int TSmartButton::AppendRegion(RegionPtr region) {
   smartRegions_.push_back(std::move(region));
   return static_cast<int>(smartRegions_.size());

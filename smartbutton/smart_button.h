@@ -74,6 +74,15 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
   const std::shared_ptr<TTimer>& Timer() const { return timer_; }
   void SetTimer(std::shared_ptr<TTimer> timer) { timer_ = std::move(timer); }
 
+  // The spinner: a frame strip kept in the button, whose current frame several actions
+  // move back and forth.
+  const PixmapPtr& SpinnerPixmap() const { return spinnerPixmap_; }
+  int SpinnerPixMapProperties() const { return spinnerPixMapProperties_; }
+  int SpinnerIndex() const { return spinnerIndex_; }
+  int SpinnerHeight() const { return spinnerHeight_; }
+  void SetSpinner(PixmapPtr strip, int flags, int height);
+  void SetSpinnerIndex(int index) { spinnerIndex_ = index; }
+
  private:
   explicit TSmartButton(TGui& gui);
   void EnabledChanged(bool enabled) override;
@@ -90,6 +99,10 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
   PixmapPtr currentPixmap_;
   int pixMapProperties_ = 0;
   int mousePointer_ = kPointerHand;
+  PixmapPtr spinnerPixmap_;
+  int spinnerPixMapProperties_ = 0;
+  int spinnerIndex_ = 0;
+  int spinnerHeight_ = 0;
   RegionPtr lastRegion_;
   std::vector<RegionPtr> smartRegions_;
   RegionPtr onCreationRegion_;

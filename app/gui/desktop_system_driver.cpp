@@ -1,3 +1,4 @@
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QStringList>
@@ -37,6 +38,11 @@ class TDesktopSystemDriver : public TSystemDriver {
   }
 
   bool OpenURL(const std::string& url) override { return QDesktopServices::openUrl(QUrl(FromUtf8(url))); }
+
+  std::optional<TPoint> CursorPosition() override {
+    const QPoint position = QCursor::pos();
+    return TPoint{position.x(), position.y()};
+  }
 
   ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override {
     return RunProcess(arguments, workingDirectory);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QStyleFactory>
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/gui/native.h"
@@ -57,6 +58,17 @@ TGadget& TGui::CreateGadget(GadgetKind kind, const std::string& name, const std:
   return made;
 }
 
+void TGui::FreeGadget(const TGadget* gadget) {
+  const auto owned = [this](const TGadget* wanted) {
+    return std::find_if(gadgets_.begin(), gadgets_.end(), [wanted](const auto& held) { return held.get() == wanted; });
+  };
+  if (owned(gadget) == gadgets_.end()) return;
+  // Children first: each takes its widget and its place in its parent's list with it.
+  while (!gadget->Children().empty()) FreeGadget(gadget->Children().back());
+  byName_.erase(gadget->Name());
+  gadgets_.erase(owned(gadget));
+}
+
 TGadget* TGui::Find(const std::string& name) const {
   auto found = byName_.find(name);
   return found == byName_.end() ? nullptr : found->second;
@@ -80,11 +92,6 @@ void TGui::SetPointer(int shape) {
   if (pointer_ != kPointerDefault) QApplication::restoreOverrideCursor();
   pointer_ = shape;
   if (shape != kPointerDefault) QApplication::setOverrideCursor(QCursor(CursorShapeOf(shape)));
-}
-
-TPoint TGui::CursorPosition() const {
-  const QPoint position = QCursor::pos();
-  return {position.x(), position.y()};
 }
 
 void TGui::PopupMenu(TGadget&, TGadget& menu) {

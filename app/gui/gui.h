@@ -16,11 +16,6 @@
 
 namespace strohvik {
 
-struct TPoint {
-  int x = 0;
-  int y = 0;
-};
-
 // Pointer shapes: 0 the default arrow, 12 the pointing hand.
 enum PointerShape : int { kPointerDefault = 0, kPointerWait = 3, kPointerCross = 4, kPointerText = 5, kPointerHand = 12 };
 
@@ -37,9 +32,12 @@ class TGui {
   TSystemDriver& System() { return *system_; }
 
   // Names are unique; a second gadget of the same name is a programming fault. A gadget
-  // made with an empty name is not found by name.
+  // made with an empty name is not found by name. A window made with a parent is a
+  // frameless window owned by it that never takes the focus, placed on the desktop.
   TGadget& CreateGadget(GadgetKind kind, const std::string& name, const std::string& text, const TRect& shape,
                         TGadget* parent, int style);
+  // Frees the gadget with everything built on it; a gadget already gone is skipped.
+  void FreeGadget(const TGadget* gadget);
   TGadget* Find(const std::string& name) const;
   TGadget& Get(const std::string& name) const;  // throws when there is no such gadget
   const std::vector<std::unique_ptr<TGadget>>& Gadgets() const { return gadgets_; }
@@ -51,7 +49,8 @@ class TGui {
 
   void SetPointer(int shape);
   int Pointer() const { return pointer_; }
-  TPoint CursorPosition() const;
+  // In screen coordinates; none where the platform cannot tell.
+  std::optional<TPoint> CursorPosition() const { return system_->CursorPosition(); }
 
   // Opens the menu at the mouse position and returns at once; the chosen item arrives
   // as a MenuAction event.

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/gui/event.h"
 #include "app/gui/native.h"
@@ -61,6 +62,14 @@ void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y) {
   QApplication::sendEvent(&widget, &press);
 }
 
+void SimulateMouseWheel(TGadget& gadget, int steps, int x, int y) {
+  QWidget& widget = InputWidget(gadget);
+  const QPointF at(x, y);
+  QWheelEvent wheel(at, widget.mapToGlobal(at), QPoint(), QPoint(0, 120 * steps), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&widget, &wheel);
+}
+
 void SimulatePointerPress(TGadget& gadget, int button, int x, int y) {
   SimulateMouseEnter(gadget, x, y);
   SimulateMouseButton(gadget, true, button, x, y);
@@ -111,6 +120,8 @@ std::string DrawnText(TGadget& gadget) {
   // An action's icon text is its text as menus draw it, the shortcut marks taken out.
   return ToUtf8(QAction(text).iconText());
 }
+
+int TopLevelWindowCount() { return static_cast<int>(QApplication::topLevelWidgets().size()); }
 
 PixmapPtr Photograph(TGadget& gadget) {
   const QImage image = gadget.GetNative().widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);

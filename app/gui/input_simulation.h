@@ -13,6 +13,8 @@ void SimulateMouseLeave(TGadget& gadget);
 void SimulateMouseMove(TGadget& gadget, int x, int y);
 // button: kMouseLeft, kMouseRight or kMouseMiddle.
 void SimulateMouseButton(TGadget& gadget, bool down, int button, int x, int y);
+// The wheel turned by steps notches (120 units each; positive away from the user).
+void SimulateMouseWheel(TGadget& gadget, int steps, int x, int y);
 // A person's click in two halves, so that the program can handle the press before
 // the release: the pointer comes in at (x, y) and the button goes down; then the
 // button comes up there and the pointer moves away.
@@ -32,6 +34,8 @@ void SimulateLinkClick(TGadget& hyperLink);
 // The text of a menu, menu item or push button as the toolkit draws it, without
 // the marks of keyboard shortcuts.
 std::string DrawnText(TGadget& gadget);
+// The toolkit's top-level windows, shown or not.
+int TopLevelWindowCount();
 // What the gadget looks like on screen at the moment.
 PixmapPtr Photograph(TGadget& gadget);
 // A click on a tab of a tab strip.

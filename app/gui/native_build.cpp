@@ -41,11 +41,17 @@ void BuildWindow(TGadget& gadget, const std::string& text, const TRect& shape) {
   Qt::WindowFlags flags = Qt::Window;
   if (!(style & kWindowTitleBar)) flags |= Qt::FramelessWindowHint;
   if (style & kWindowTool) flags |= Qt::Tool;
-  native.widget = new QWidget(nullptr, flags);
+  // An owned window, such as a tooltip, floats over its owner and leaves the focus
+  // where the user has it.
+  QWidget* owner = gadget.Parent() != nullptr ? gadget.Parent()->GetNative().widget->window() : nullptr;
+  if (owner != nullptr) flags |= Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+  native.widget = new QWidget(owner, flags);
+  if (owner != nullptr) native.widget->setAttribute(Qt::WA_ShowWithoutActivating);
   native.client = new QWidget(native.widget);
   native.widget->setWindowTitle(FromUtf8(text));
   if (style & kWindowMenu) native.menuBar = new QMenuBar(native.widget);
-  if (!(style & kWindowClientSize)) native.windowFrame = style & kWindowTitleBar ? kTitledFrame : kBorderOnlyFrame;
+  if (!(style & kWindowClientSize) && owner == nullptr)
+    native.windowFrame = style & kWindowTitleBar ? kTitledFrame : kBorderOnlyFrame;
   gadget.SetShape(shape);
   if (style & kWindowCentred) {
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();

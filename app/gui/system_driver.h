@@ -5,12 +5,18 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/process.h"
 
 namespace strohvik {
+
+struct TPoint {
+  int x = 0;
+  int y = 0;
+};
 
 class TSystemDriver : public ProcessRunner {
  public:
@@ -21,6 +27,8 @@ class TSystemDriver : public ProcessRunner {
   virtual std::string RequestDir(const std::string& title, const std::string& start) = 0;
   // Returns at once; false when nothing could take the address.
   virtual bool OpenURL(const std::string& url) = 0;
+  // The mouse cursor in screen coordinates; none where the platform cannot tell.
+  virtual std::optional<TPoint> CursorPosition() = 0;
   ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override = 0;
 };
 
@@ -38,6 +46,7 @@ class TScriptedSystemDriver : public TSystemDriver {
   std::string RequestFile(const std::string& title, const std::string& filter, const std::string& start) override;
   std::string RequestDir(const std::string& title, const std::string& start) override;
   bool OpenURL(const std::string& url) override;
+  std::optional<TPoint> CursorPosition() override { return cursor; }
   ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override;
 
   // Answers in order; when they run out the user is taken to have cancelled.
@@ -47,6 +56,7 @@ class TScriptedSystemDriver : public TSystemDriver {
   // with runProcesses set, is really run (tests of the texture converter).
   std::deque<ProcessResult> processResults;
   bool runProcesses = false;
+  std::optional<TPoint> cursor = TPoint{};
 
   std::vector<Request> requests;
   std::vector<std::string> openedUrls;

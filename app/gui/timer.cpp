@@ -31,6 +31,8 @@ std::shared_ptr<TTimer> TTimer::Create(TGui& gui, double hertz, const TEvent& ev
 
 void TTimer::Stop() { native_->timer.stop(); }
 
+bool TTimer::Running() const { return native_->timer.isActive(); }
+
 void TTimer::Tick() {
   ++ticks_;
   TEvent tick = event_;

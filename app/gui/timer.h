@@ -19,6 +19,7 @@ class TTimer : public TObject {
   ~TTimer() override;
 
   int Ticks() const { return ticks_; }
+  bool Running() const;
   void Stop();
 
  private:

@@ -9,7 +9,7 @@ root=$PWD
 build=${1:-build/screenshots}
 if [[ $# -eq 0 ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" --target screenshot_tour ddsConverter -j 2
+  cmake --build "$build" --target screenshot_tour tip_screenshot ddsConverter -j 2
 fi
 
 display=:${SCREENSHOT_DISPLAY:-97}
@@ -23,3 +23,5 @@ mkdir -p "$work/Tools"
 ln -s "$root/$build/tools/dds_converter/ddsConverter" "$work/Tools/ddsConverter.exe"
 # A fresh working folder: no settings file, so the first start shows the settings dialog.
 (cd "$work" && DISPLAY=$display QT_QPA_PLATFORM=xcb "$root/$build/tests/app/screenshot_tour" "${SCREENSHOT_OUT:-$root/docs/screenshots}")
+# A tip over a button, as the smart button library draws one.
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$root/$build/tests/smartbutton/tip_screenshot" "${SCREENSHOT_OUT:-$root/docs/screenshots}/tip.png"

@@ -59,7 +59,7 @@ void MakeWorkingFolders(const fs::path& root) {
 void WriteMod(const fs::path& path, const ModShape& shape) {
   ZipWriter writer;
   if (!writer.OpenZip(SystemPath(path.string()), 0)) throw std::runtime_error("cannot write " + path.string());
-  writer.SetCompressionLevel(0);
+  writer.SetCompressionLevel(shape.compressionLevel);
   Add(writer, Description(shape.pictureName), "modDesc.xml");
   Add(writer, shape.pictureBytes, shape.pictureName);
   Add(writer, kVehicle, "vehicles/kipper.xml");

@@ -14,6 +14,7 @@ struct ModShape {
   std::string pictureBytes;
   int fillers = 0;
   size_t fillerBytes = 0;
+  int compressionLevel = 0;  // zlib's level; 0 stores every entry
 };
 
 // An empty folder of the benchmark's own below the temporary folder.

@@ -1,5 +1,6 @@
 #include "mods/archive_extraction.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "mods/texture_converter.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "tools/dds_converter/dds_header.h"
 #include "zip/zip_reader.h"
 
 namespace strohvik {
@@ -30,10 +32,25 @@ bool CopyEntry(ZipReader& reader, const SZipFileEntry& entry, const std::string&
   return reader.ExtractFileToDisk(entry.zipFileName, destination, 0, "") == 1;
 }
 
+// The converter refuses a texture larger than the window shows from its header alone;
+// copying its hundred megabytes and more out of the archive first would freeze the
+// window for nothing.
+bool WithinPictureLimit(ZipReader& reader, const SZipFileEntry& entry) {
+  if (!reader.OpenEntry(entry.zipFileName, 1, "")) return true;  // the copy then fails for the same reason
+  std::string start(size_t(kDdsHeaderSize), '\0');
+  const int got = reader.ReadEntry(start.data(), unsigned(start.size()));
+  reader.CloseEntry();
+  start.resize(size_t(std::max(got, 0)));
+  return DdsWithinPictureLimit(start);
+}
+
+// A texture beyond the limit counts as found; it is never copied, so it is reported as
+// a picture that cannot be shown.
 bool CopyDdsAndConvert(const ModEnvironment& environment, ZipReader& reader, const SZipFileEntry& entry,
                        const std::string& targetName) {
   const auto copyName = TempCopyName(targetName);
   if (!copyName) return false;
+  if (!WithinPictureLimit(reader, entry)) return true;
   const std::string ddsName = WithoutExtension(*copyName) + ".dds";
   if (!CopyEntry(reader, entry, JoinPath(environment.folders.Temp(), ddsName))) return false;
   ConvertTexture(environment, ddsName);

@@ -1,11 +1,13 @@
 #include "mods/file_operations.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/file_system.h"
 #include "platform/file_stream.h"
 #include "platform/paths.h"
 #include "settings/folder_value.h"
+#include "zip/created_folders.h"
 
 namespace strohvik {
 namespace {
@@ -57,6 +59,20 @@ FileOperationOutcome Closing(const char* window, std::string status = "") {
 std::string ModFolderShown(bool buttonForm, const std::string& modPath) {
   const std::string folder = Replaced(FolderPart(modPath), '\\', '/') + "\\";
   return buttonForm ? Replaced(folder, '/', '\\') : folder;
+}
+
+// Copies the mod into the category folder, made as needed; nothing when the copy is there,
+// else why not. The folders made for a copy that failed go again.
+std::optional<std::string> FailedBackupCopy(const std::string& source, const std::string& folder,
+                                            const std::string& target, bool move) {
+  CreatedFolders category(folder);
+  if (!category.Exists()) return "Fehler: Ordner " + folder + " kann nicht angelegt werden; kein Backup erstellt.";
+  if (SameFile(source, target)) return "Der Mod liegt bereits in dieser Kategorie: " + target;
+  if (!CopyVerified(source, target, move)) {
+    return "Fehler: Backup nach " + target + " fehlgeschlagen; der Mod bleibt, wo er ist.";
+  }
+  category.Keep();
+  return std::nullopt;
 }
 
 }  // namespace
@@ -140,12 +156,8 @@ FileOperationOutcome BackupIntoCategory(const BackupRequest& request) {
   outcome.traceLines.push_back(source + "<>" + target);
   if (!IsFile(source)) {
     outcome.status = "Fehler: " + source + " nicht gefunden; kein Backup erstellt.";
-  } else if (!CreateFolderWithParents(folder)) {
-    outcome.status = "Fehler: Ordner " + folder + " kann nicht angelegt werden; kein Backup erstellt.";
-  } else if (SameFile(source, target)) {
-    outcome.status = "Der Mod liegt bereits in dieser Kategorie: " + target;
-  } else if (!CopyVerified(source, target, move)) {
-    outcome.status = "Fehler: Backup nach " + target + " fehlgeschlagen; der Mod bleibt, wo er ist.";
+  } else if (auto failure = FailedBackupCopy(source, folder, target, move)) {
+    outcome.status = *failure;
   } else if (move && !SameFile(source, request.modPath)) {
     outcome.status = "Backup erstellt; " + source + " ist nicht der geladene Mod und bleibt erhalten.";
   } else if (move && !DeleteFile(source)) {

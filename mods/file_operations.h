@@ -62,7 +62,8 @@ struct BackupRequest {
   std::string backupFolder;
   std::string deleteAfterBackup;  // "JA": move, "NEIN": copy
 };
-// Copies (or moves) tree folder + file name into the category folder.
+// Copies (or moves) tree folder + file name into the category folder. When the copy
+// fails, the category folders made for it are removed again while still empty.
 FileOperationOutcome BackupIntoCategory(const BackupRequest& request);
 
 }  // namespace strohvik

@@ -4,18 +4,12 @@
 #include <png.h>
 
 #include <csetjmp>
-#include <cstdint>
 #include <vector>
+
+#include "platform/picture_limits.h"
 
 namespace strohvik {
 namespace {
-
-// The window's picture loader refuses pictures that would take more memory than this.
-constexpr uint64_t kLargestDecodedPicture = uint64_t{256} << 20;
-
-bool FitsInMemory(uint64_t width, uint64_t height, uint64_t bytesPerPixel) {
-  return width * height * bytesPerPixel <= kLargestDecodedPicture;
-}
 
 struct JpegErrors {
   jpeg_error_mgr manager;
@@ -29,7 +23,7 @@ void KeepQuiet(j_common_ptr) {}
 // destructor; the decompressor's memory is freed by jpeg_destroy_decompress.
 bool ReadAllScanlines(jpeg_decompress_struct& info) {
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
-  if (!FitsInMemory(info.image_width, info.image_height, 4)) return false;
+  if (!FitsPictureLimit(info.image_width, info.image_height)) return false;
   jpeg_start_decompress(&info);
   JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                              info.output_width * static_cast<JDIMENSION>(info.output_components), 1);
@@ -45,7 +39,7 @@ bool DecodesAsPng(std::string_view bytes) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
   image.format = PNG_FORMAT_RGBA;
-  if (!FitsInMemory(image.width, image.height, 4)) {
+  if (!FitsPictureLimit(image.width, image.height)) {
     png_image_free(&image);
     return false;
   }

@@ -2,8 +2,6 @@
 // changed by paths made of its own tag names, saved and read back. A saved document
 // must read back; a clean one must come out of a second save unchanged.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/scratch_folder.h"
 #include "platform/stream.h"
 #include "xml/xml_file.h"
 #include "xml/xml_limits.h"
@@ -39,11 +38,11 @@ InputFactory& Factory() {
   return *factory;
 }
 
-// A RAM-backed folder where there is one: saving flushes to disk, which would
-// otherwise dominate the run time.
+// In a folder of the run's own, removed when the run ends. Saving flushes to disk, so
+// scripts/fuzz.sh points TMPDIR at memory where the host has it.
 std::string ScratchFile(const char* name) {
-  static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-  return folder + "/fuzz_xml_" + std::to_string(getpid()) + "_" + name;
+  static const ScratchFolder folder("fuzz_xml");
+  return folder.HostPath() + "/" + name;
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -4,24 +4,19 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/scratch_folder.h"
 #include "zip/zip_estream.h"
 #include "zip/zip_reader.h"
 
 namespace {
 
+// A folder of the run's own, removed when the run ends.
 const std::string& WorkFolder() {
-  static const std::string folder = [] {
-    // Memory-backed when the host has it: extraction syncs every file it writes.
-    const std::string base = strohvik::IsFolder("/dev/shm") ? "/dev/shm" : "/tmp";
-    const std::string path = base + "/fuzz_zip_" + std::to_string(::getpid());
-    strohvik::CreateFolderWithParents(path);
-    return path;
-  }();
-  return folder;
+  static const strohvik::ScratchFolder folder("fuzz_zip");
+  return folder.HostPath();
 }
 
 }  // namespace

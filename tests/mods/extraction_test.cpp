@@ -7,6 +7,7 @@
 #include "mods/folder_clearing.h"
 #include "mods/temp_copy.h"
 #include "tests/mods/mod_test_support.h"
+#include "tests/tools/dds_fixture.h"
 
 namespace strohvik::modtest {
 namespace {
@@ -57,6 +58,28 @@ TEST_F(ExtractionTest, APngNameIsServedByTheDdsTextureAheadOfItAndConverted) {
   ASSERT_EQ(runner_->calls.size(), 1u);
   EXPECT_THAT(runner_->calls[0], ElementsAre(environment_.converterProgram, "store.dds"));
   EXPECT_EQ(runner_->directories[0], environment_.folders.workingDirectory);
+}
+
+// Only the header is looked at, so a few bytes of blocks after it are enough.
+std::string TextureAnnouncing(uint32_t width, uint32_t height) {
+  testing_dds::DdsFields fields;
+  fields.width = width;
+  fields.height = height;
+  fields.pixelFormatFlags = 0x4;
+  fields.fourCc = "DXT1";
+  return testing_dds::DdsHeader(fields) + std::string(64, '\0');
+}
+
+TEST_F(ExtractionTest, ATextureLargerThanTheWindowShowsIsFoundButNeitherCopiedNorConverted) {
+  const auto archive = MakeArchive(
+      "mod.zip", {{"over.dds", TextureAnnouncing(8192, 8193)}, {"limit.dds", TextureAnnouncing(8192, 8192)}});
+  EXPECT_EQ(Extract(archive, "over.dds"), "JA");
+  EXPECT_THAT(TempFiles(), IsEmpty());
+  EXPECT_THAT(runner_->calls, IsEmpty());
+
+  EXPECT_EQ(Extract(archive, "limit.dds"), "JA");
+  EXPECT_THAT(TempFiles(), ElementsAre("limit.dds"));
+  EXPECT_EQ(runner_->calls.size(), 1u);
 }
 
 TEST_F(ExtractionTest, AConverterPathWithBlanksIsOneProgramArgument) {

@@ -6,17 +6,14 @@
 #include <algorithm>
 #include <fstream>
 
+#include "tests/test_folder.h"
+
 namespace strohvik {
 namespace {
 namespace fs = std::filesystem;
 
 class FileSystemTest : public testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::path(testing::TempDir()) / ("fs_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
   // The system's own form of a path below the test folder.
   std::string Sys(const std::string& relative) const { return root_.string() + "\\" + relative; }
   void Write(const std::string& relative, const std::string& content) const {
@@ -26,7 +23,8 @@ class FileSystemTest : public testing::Test {
     std::ifstream in(root_ / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  fs::path root_;
+  TestFolder folder_{"fs"};
+  fs::path root_ = folder_.Path();
 };
 
 TEST_F(FileSystemTest, KindsSizesAndListing) {

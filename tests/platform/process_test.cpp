@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/test_folder.h"
+
 namespace strohvik {
 namespace {
 namespace fs = std::filesystem;
@@ -39,10 +41,6 @@ TEST(SplitCommandLine, FollowsTheWindowsRules) {
 class RunProcessTest : public testing::Test {
  protected:
   void SetUp() override {
-    // Own folder per test: ctest runs the tests of this fixture in parallel processes.
-    folder_ = fs::path(testing::TempDir()) /
-              ("process_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
     fs::create_directories(folder_ / "work dir");
     output_ = (folder_ / "echo.txt").string();
     setenv("STROHVIK_ECHO_OUT", output_.c_str(), 1);
@@ -53,7 +51,8 @@ class RunProcessTest : public testing::Test {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
-  fs::path folder_;
+  TestFolder testFolder_{"process"};
+  fs::path folder_ = testFolder_.Path();
   std::string output_;
 };
 

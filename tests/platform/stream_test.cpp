@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/file_system.h"
+#include "tests/test_folder.h"
 
 namespace strohvik {
 namespace {
@@ -59,8 +60,8 @@ TEST(OpenStream, DispatchesOnLowerCasedProtocolCutAtFirstSeparator) {
 }
 
 TEST(OpenStream, PlainPathsOpenFilesWithBackslashes) {
-  const auto dir = std::filesystem::path(testing::TempDir()) / "stream_plain";
-  std::filesystem::create_directories(dir);
+  const TestFolder folder("stream");
+  const auto& dir = folder.Path();
   const std::string systemPath = dir.string() + "\\data.bin";
   {
     auto out = WriteStream(systemPath);

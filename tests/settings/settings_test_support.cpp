@@ -16,17 +16,7 @@ fs::path Below(const fs::path& root, const std::string& relative) { return root 
 
 }  // namespace
 
-void SettingsTest::SetUp() {
-  const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(test->test_suite_name()) + "_" + test->name();
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
-  root_ = fs::path(testing::TempDir()) / ("settings_" + name);
-  fs::remove_all(root_);
-  fs::create_directories(root_);
-  workingDirectory_ = MakeFolder("work");
-}
+void SettingsTest::SetUp() { workingDirectory_ = MakeFolder("work"); }
 
 std::string SettingsTest::Sys(const std::string& relative) const {
   const std::string root = SystemPath(root_.string());

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/test_folder.h"
+
 namespace strohvik {
 
 class SettingsTest : public testing::Test {
@@ -21,7 +23,8 @@ class SettingsTest : public testing::Test {
   std::string ReadFile(const std::string& relative) const;
   bool Exists(const std::string& relative) const;
 
-  std::filesystem::path root_;
+  TestFolder folder_{"settings"};
+  std::filesystem::path root_ = folder_.Path();
   // The working directory of the system under test: "work" below the test folder.
   std::string workingDirectory_;
 };

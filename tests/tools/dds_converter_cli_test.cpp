@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/process.h"
+#include "tests/test_folder.h"
 #include "tests/tools/dds_fixture.h"
 #include "tests/tools/test_files.h"
 #include "tools/dds_converter/png_writer.h"
@@ -51,7 +52,7 @@ struct ConverterRun {
 class ConverterSandbox {
  public:
   explicit ConverterSandbox(const std::string& name)
-      : root_(fs::path(testing::TempDir()) / ("ddsconv_" + name)),
+      : root_(folder_.Path() / name),
         working_(root_ / "a" / "b" / "work"),
         temp_(working_ / kTempFolderName) {
     fs::remove_all(root_);
@@ -74,6 +75,7 @@ class ConverterSandbox {
   const fs::path& temp() const { return temp_; }
 
  private:
+  TestFolder folder_{"ddsconv"};
   fs::path root_;
   fs::path working_;
   fs::path temp_;

@@ -12,8 +12,10 @@ namespace {
 constexpr uint32_t kFlagsCapsHeightWidthPixelFormat = 0x1 | 0x2 | 0x4 | 0x1000;
 constexpr uint32_t kFlagMipMapCount = 0x20000;
 constexpr uint32_t kPixelFormatAlpha = 0x1;
+constexpr uint32_t kPixelFormatAlphaOnly = 0x2;
 constexpr uint32_t kPixelFormatFourCc = 0x4;
 constexpr uint32_t kPixelFormatRgb = 0x40;
+constexpr uint32_t kPixelFormatLuminance = 0x20000;
 
 void PutUint32(std::string& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (8 * i));
@@ -33,6 +35,16 @@ uint8_t AlphaAt(AlphaPattern pattern, uint32_t x, uint32_t y) {
     case AlphaPattern::CutOut: return (x / 3 + y / 3) % 2 ? 255 : 0;
   }
   return 255;
+}
+
+uint32_t PixelFormatFlags(ChannelKind kind, const DdsChannelMasks& masks) {
+  const uint32_t alpha = masks.alpha ? kPixelFormatAlpha : 0;
+  switch (kind) {
+    case ChannelKind::Rgb: return kPixelFormatRgb | alpha;
+    case ChannelKind::Luminance: return kPixelFormatLuminance | alpha;
+    case ChannelKind::AlphaOnly: return kPixelFormatAlphaOnly;
+  }
+  return 0;
 }
 
 struct BlockFormatInfo {
@@ -80,14 +92,15 @@ int MaxDifference(const RgbaImage& expected, const RgbaImage& actual, int firstC
 
 }  // namespace
 
-RgbaImage MakePicture(uint32_t width, uint32_t height, AlphaPattern alpha) {
+RgbaImage MakePicture(uint32_t width, uint32_t height, AlphaPattern alpha, Colours colours) {
   RgbaImage picture{width, height, std::vector<uint8_t>(size_t(width) * height * 4)};
   uint8_t* pixel = picture.pixels.data();
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x, pixel += 4) {
-      pixel[0] = Triangle(x);
-      pixel[1] = Triangle(y + 20);
-      pixel[2] = Triangle(x + y + 40);
+      const uint8_t grey = colours == Colours::Grey ? Triangle(x + y + 40) : 0;
+      pixel[0] = colours == Colours::Waves ? Triangle(x) : grey;
+      pixel[1] = colours == Colours::Waves ? Triangle(y + 20) : grey;
+      pixel[2] = colours == Colours::Waves ? Triangle(x + y + 40) : grey;
       pixel[3] = AlphaAt(alpha, x, y);
     }
   }
@@ -131,11 +144,12 @@ std::string MakeBlockDds(const RgbaImage& picture, DdsFormat format, bool withSe
   return file;
 }
 
-std::string MakeUncompressedDds(const RgbaImage& picture, uint32_t bitCount, const DdsChannelMasks& masks) {
+std::string MakeUncompressedDds(const RgbaImage& picture, uint32_t bitCount, const DdsChannelMasks& masks,
+                                ChannelKind kind) {
   DdsFields fields;
   fields.width = picture.width;
   fields.height = picture.height;
-  fields.pixelFormatFlags = kPixelFormatRgb | (masks.alpha ? kPixelFormatAlpha : 0);
+  fields.pixelFormatFlags = PixelFormatFlags(kind, masks);
   fields.bitCount = bitCount;
   fields.masks = masks;
   std::string file = DdsHeader(fields);

@@ -10,10 +10,13 @@
 namespace strohvik::testing_dds {
 
 enum class AlphaPattern { Opaque, Ramp, CutOut };
+// Grey is what a luminance format holds, black what an alpha-only format decodes to.
+enum class Colours { Waves, Grey, Black };
 
-// Smooth, distinct waves in red, green and blue, which block compression keeps close;
-// the alpha pattern is all 255, a wave, or only 0 and 255.
-RgbaImage MakePicture(uint32_t width, uint32_t height, AlphaPattern alpha);
+// Smooth, distinct waves in red, green and blue, which block compression keeps close (or
+// one wave in all three, or none); the alpha pattern is all 255, a wave unlike the
+// colour waves, or only 0 and 255.
+RgbaImage MakePicture(uint32_t width, uint32_t height, AlphaPattern alpha, Colours colours = Colours::Waves);
 
 struct DdsFields {
   uint32_t width = 0;
@@ -33,9 +36,14 @@ std::string DdsHeader(const DdsFields& fields);
 // decoder reading past the top level shows it.
 std::string MakeBlockDds(const RgbaImage& picture, DdsFormat format, bool withSecondLevel = false);
 
-// An uncompressed file of 24 or 32 bits a pixel with the given masks; a zero alpha mask
-// writes no alpha flag.
-std::string MakeUncompressedDds(const RgbaImage& picture, uint32_t bitCount, const DdsChannelMasks& masks);
+// How the pixel format flags name the masked channels.
+enum class ChannelKind { Rgb, Luminance, AlphaOnly };
+
+// An uncompressed file of 8 to 32 bits a pixel with the given masks; a zero alpha mask
+// writes no alpha flag. A luminance file packs the red channel under masks.red and writes
+// no green or blue mask; an alpha-only file packs alpha alone.
+std::string MakeUncompressedDds(const RgbaImage& picture, uint32_t bitCount, const DdsChannelMasks& masks,
+                                ChannelKind kind = ChannelKind::Rgb);
 
 // The largest difference in red, green or blue between two pictures of one size. With
 // onlyVisiblePixels, pixels that are transparent in the expected picture are skipped.

@@ -16,13 +16,6 @@ std::vector<std::string> Describe(const XMLNodeList& nodes) {
   return lines;
 }
 
-void XmlTest::SetUp() {
-  const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-  root_ = fs::path(testing::TempDir()) / ("xml_" + std::string(test->test_suite_name()) + "_" + test->name());
-  fs::remove_all(root_);
-  fs::create_directories(root_);
-}
-
 std::string XmlTest::Sys(const std::string& relative) const { return root_.string() + "\\" + relative; }
 
 void XmlTest::WriteFile(const std::string& relative, const std::string& bytes) const {

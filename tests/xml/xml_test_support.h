@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_folder.h"
 #include "xml/xml_file.h"
 
 namespace strohvik {
@@ -18,8 +19,6 @@ std::vector<std::string> Describe(const XMLNodeList& nodes);
 
 class XmlTest : public testing::Test {
  protected:
-  void SetUp() override;
-
   // The system's form of a path below the test folder.
   std::string Sys(const std::string& relative) const;
   void WriteFile(const std::string& relative, const std::string& bytes) const;
@@ -27,7 +26,8 @@ class XmlTest : public testing::Test {
   // Writes the bytes to a file and opens it into doc; returns Open's result.
   int OpenBytes(const std::string& bytes);
 
-  std::filesystem::path root_;
+  TestFolder folder_{"xml"};
+  std::filesystem::path root_ = folder_.Path();
   std::shared_ptr<XMLFile> doc = XMLFile::New();
 };
 

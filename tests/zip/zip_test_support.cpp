@@ -176,15 +176,6 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const fs::path& wo
   return result;
 }
 
-void ZipTest::SetUp() {
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-  std::replace(name.begin(), name.end(), '/', '_');
-  root_ = fs::path(testing::TempDir()) / ("zip_" + name);
-  fs::remove_all(root_);
-  fs::create_directories(root_);
-}
-
 std::string ZipTest::Sys(const std::string& relative) const { return root_.string() + "\\" + relative; }
 
 void ZipTest::Write(const std::string& relative, const std::string& content) const {

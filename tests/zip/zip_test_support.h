@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_folder.h"
+
 namespace strohvik::ziptest {
 
 // One entry of a hand-made archive. The overrides go into both the local and the central
@@ -69,7 +71,6 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const std::filesys
 
 class ZipTest : public testing::Test {
  protected:
-  void SetUp() override;
   // The system's "\" form of a path below the test folder.
   std::string Sys(const std::string& relative) const;
   std::filesystem::path Host(const std::string& relative) const { return root_ / relative; }
@@ -78,7 +79,8 @@ class ZipTest : public testing::Test {
   // The test folder's files, recursively, relative to it.
   std::vector<std::string> FilesBelow(const std::string& relative = "") const;
 
-  std::filesystem::path root_;
+  TestFolder folder_{"zip"};
+  std::filesystem::path root_ = folder_.Path();
 };
 
 }  // namespace strohvik::ziptest

@@ -20,7 +20,8 @@ int SquishFlags(DdsFormat format) {
   throw std::logic_error("not a block format");
 }
 
-// Takes one channel out of a packed pixel and widens or narrows it to 8 bits.
+// Takes one channel out of a packed pixel and widens or narrows it to 8 bits, as
+// value * 255 / maximum rounded down: so does ImageMagick, which the tests compare with.
 class ChannelExtractor {
  public:
   ChannelExtractor(uint32_t mask, uint8_t absentValue)
@@ -32,7 +33,7 @@ class ChannelExtractor {
   uint8_t operator()(uint32_t pixel) const {
     if (mask_ == 0) return absentValue_;
     const uint32_t value = (pixel & mask_) >> shift_;
-    return uint8_t((uint64_t(value) * 255 + maximum_ / 2) / maximum_);
+    return uint8_t(uint64_t(value) * 255 / maximum_);
   }
 
  private:

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/picture_limits.h"
+
 namespace strohvik {
 namespace {
 
@@ -22,8 +24,11 @@ constexpr size_t kAlphaMaskField = 104;
 constexpr uint32_t kHeaderSizeValue = 124;  // the header without the magic
 
 constexpr uint32_t kHasAlphaPixels = 0x1;
+constexpr uint32_t kHasAlphaOnly = 0x2;
 constexpr uint32_t kHasFourCc = 0x4;
 constexpr uint32_t kHasRgb = 0x40;
+constexpr uint32_t kHasLuminance = 0x20000;
+constexpr uint32_t kHasMaskedPixels = kHasRgb | kHasLuminance | kHasAlphaOnly;
 
 struct BlockFormat {
   std::string_view fourCc;
@@ -74,23 +79,50 @@ void CheckMask(uint32_t mask, uint32_t bitCount, const char* channel) {
   }
 }
 
-void ReadUncompressedFormat(std::string_view header, uint32_t flags, DdsLayout& layout) {
+// A luminance pixel keeps its one grey channel under the red mask, which then stands for
+// all three colours. An alpha-only pixel keeps its channel under the alpha mask and has
+// no colour: it is black, as Direct3D samples it.
+DdsChannelMasks ReadMasks(std::string_view header, uint32_t flags) {
+  DdsChannelMasks masks;
+  if (flags & kHasRgb) {
+    masks.red = ReadUint32(header, kRedMaskField);
+    masks.green = ReadUint32(header, kGreenMaskField);
+    masks.blue = ReadUint32(header, kBlueMaskField);
+  } else if (flags & kHasLuminance) {
+    masks.red = masks.green = masks.blue = ReadUint32(header, kRedMaskField);
+  }
+  if (flags & (kHasAlphaPixels | kHasAlphaOnly)) masks.alpha = ReadUint32(header, kAlphaMaskField);
+  return masks;
+}
+
+void ReadMaskedFormat(std::string_view header, uint32_t flags, DdsLayout& layout) {
   const uint32_t bitCount = ReadUint32(header, kBitCountField);
-  if (bitCount != 24 && bitCount != 32) {
+  if (bitCount == 0 || bitCount > 32 || bitCount % 8 != 0) {
     throw DdsError("unsupported pixel size of " + std::to_string(bitCount) + " bits");
   }
   layout.format = DdsFormat::Uncompressed;
   layout.bytesPerPixel = bitCount / 8;
-  layout.masks.red = ReadUint32(header, kRedMaskField);
-  layout.masks.green = ReadUint32(header, kGreenMaskField);
-  layout.masks.blue = ReadUint32(header, kBlueMaskField);
-  layout.masks.alpha = (flags & kHasAlphaPixels) ? ReadUint32(header, kAlphaMaskField) : 0;
+  layout.masks = ReadMasks(header, flags);
   CheckMask(layout.masks.red, bitCount, "red");
   CheckMask(layout.masks.green, bitCount, "green");
   CheckMask(layout.masks.blue, bitCount, "blue");
   CheckMask(layout.masks.alpha, bitCount, "alpha");
   // Rows are packed without padding.
   layout.dataSize = int64_t(layout.width) * layout.height * layout.bytesPerPixel;
+}
+
+std::string SizeText(uint64_t width, uint64_t height) { return std::to_string(width) + " x " + std::to_string(height); }
+
+// Both refusals come before anything is allocated, so a texture the window could never
+// show costs no more than reading its header.
+void CheckSize(const DdsLayout& layout) {
+  if (layout.width == 0 || layout.height == 0 || layout.width > kDdsMaxSide || layout.height > kDdsMaxSide) {
+    throw DdsError("implausible picture size " + SizeText(layout.width, layout.height));
+  }
+  if (!FitsPictureLimit(layout.width, layout.height)) {
+    throw DdsError("picture too large to show: " + SizeText(layout.width, layout.height) + ", at most " +
+                   SizeText(kLargestPictureSide, kLargestPictureSide) + " pixels");
+  }
 }
 
 }  // namespace
@@ -104,16 +136,13 @@ DdsLayout ParseDdsHeader(std::string_view header, int64_t fileSize) {
   DdsLayout layout;
   layout.width = ReadUint32(header, kWidthField);
   layout.height = ReadUint32(header, kHeightField);
-  if (layout.width == 0 || layout.height == 0 || layout.width > kDdsMaxSide || layout.height > kDdsMaxSide) {
-    throw DdsError("implausible picture size " + std::to_string(layout.width) + " x " +
-                   std::to_string(layout.height));
-  }
+  CheckSize(layout);
 
   const uint32_t flags = ReadUint32(header, kPixelFormatFlagsField);
   if (flags & kHasFourCc) {
     ReadBlockFormat(header, layout);
-  } else if (flags & kHasRgb) {
-    ReadUncompressedFormat(header, flags, layout);
+  } else if (flags & kHasMaskedPixels) {
+    ReadMaskedFormat(header, flags, layout);
   } else {
     throw DdsError("unsupported pixel format");
   }
@@ -121,6 +150,11 @@ DdsLayout ParseDdsHeader(std::string_view header, int64_t fileSize) {
   layout.dataOffset = kDdsHeaderSize;
   if (fileSize - layout.dataOffset < layout.dataSize) throw DdsError("truncated DDS file");
   return layout;
+}
+
+bool DdsWithinPictureLimit(std::string_view fileStart) {
+  if (fileStart.size() < kWidthField + 4 || fileStart.substr(0, 4) != "DDS ") return true;
+  return FitsPictureLimit(ReadUint32(fileStart, kWidthField), ReadUint32(fileStart, kHeightField));
 }
 
 }  // namespace strohvik

@@ -12,10 +12,11 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return folder.ends_with('/') ? folder + name : folder + "/" + name;
 }
 
-void AddArchivesOfFolder(const std::string& folder, std::vector<std::string>& archives) {
+void AddFilesOfFolder(const std::string& folder, ArchiveList& list) {
   for (const auto& name : ListFolder(SystemPath(folder))) {
     const std::string path = InFolder(folder, name);
-    if (AsciiLower(Extension(name)) == "zip" && IsFile(SystemPath(path))) archives.push_back(path);
+    if (!IsFile(SystemPath(path))) continue;
+    (AsciiLower(Extension(name)) == "zip" ? list.archives : list.foreign).push_back(path);
   }
 }
 
@@ -29,7 +30,7 @@ ArchiveList ListArchives(const std::vector<std::string>& paths) {
         list.archives.push_back(path);
         break;
       case FileKind::Folder:
-        AddArchivesOfFolder(path, list.archives);
+        AddFilesOfFolder(path, list);
         break;
       case FileKind::None:
         if (!list.missing) list.missing = path;

@@ -34,6 +34,7 @@ InspectionRecord InspectArchive(const ModEnvironment& environment, const std::st
       page.fillTypes.value_or(std::vector<std::string>{}),
       page.status,
       page.descriptionRead,
+      std::nullopt,
   };
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "mods/mod_environment.h"
+#include "tools/inspect/problem.h"
 
 namespace strohvik {
 
@@ -25,6 +26,7 @@ struct InspectionRecord {
   std::vector<std::string> fillTypes;
   std::string status;
   bool descriptionRead = false;
+  std::optional<Problems> problems;  // nothing: the run does not check
 };
 
 // Empties the environment's temp folder and reads the archive at the host path file.

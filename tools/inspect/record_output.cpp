@@ -17,9 +17,10 @@ struct Field {
   std::optional<std::string> text;
   std::vector<std::string> list;
   bool isList = false;
+  const Problems* problems = nullptr;  // JSON only: a list of objects
 };
 
-std::vector<Field> FieldsOf(const InspectionRecord& record) {
+std::vector<Field> CommonFields(const InspectionRecord& record) {
   return {
       {"file", record.file, {}},
       {"title", record.title, {}},
@@ -35,6 +36,21 @@ std::vector<Field> FieldsOf(const InspectionRecord& record) {
       {"fillTypes", std::nullopt, record.fillTypes, true},
       {"status", record.status, {}},
   };
+}
+
+std::vector<std::string> ProblemPart(const InspectionRecord& record, std::string Problem::*part) {
+  std::vector<std::string> parts;
+  for (const Problem& problem : record.problems.value_or(Problems{})) parts.push_back(problem.*part);
+  return parts;
+}
+
+// A spreadsheet shows codes and texts best in columns of their own.
+std::vector<Field> CsvFields(const InspectionRecord& record, bool withProblems) {
+  std::vector<Field> fields = CommonFields(record);
+  if (!withProblems) return fields;
+  fields.push_back({"problems", std::nullopt, ProblemPart(record, &Problem::code), true});
+  fields.push_back({"problemTexts", std::nullopt, ProblemPart(record, &Problem::text), true});
+  return fields;
 }
 
 std::string JsonString(const std::string& bytes) {
@@ -54,7 +70,17 @@ std::string JsonString(const std::string& bytes) {
   return quoted + "\"";
 }
 
+std::string JsonProblems(const Problems& problems) {
+  std::string array = "[";
+  for (size_t index = 0; index < problems.size(); ++index) {
+    array += (index > 0 ? ", {" : "{") + JsonString("code") + ": " + JsonString(problems[index].code) + ", " +
+             JsonString("text") + ": " + JsonString(problems[index].text) + "}";
+  }
+  return array + "]";
+}
+
 std::string JsonValue(const Field& field) {
+  if (field.problems) return JsonProblems(*field.problems);
   if (!field.isList) return field.text ? JsonString(*field.text) : "null";
   std::string array = "[";
   for (size_t index = 0; index < field.list.size(); ++index) {
@@ -66,11 +92,12 @@ std::string JsonValue(const Field& field) {
 
 class JsonWriter : public RecordWriter {
  public:
-  explicit JsonWriter(std::ostream& out) : out_(out) { out_ << "["; }
+  JsonWriter(std::ostream& out, bool withProblems) : out_(out), withProblems_(withProblems) { out_ << "["; }
   void Write(const InspectionRecord& record) override {
     out_ << (first_ ? "\n  {" : ",\n  {");
     first_ = false;
-    const auto fields = FieldsOf(record);
+    auto fields = CommonFields(record);
+    if (withProblems_) fields.push_back({"problems", std::nullopt, {}, false, &*record.problems});
     for (size_t index = 0; index < fields.size(); ++index) {
       out_ << (index > 0 ? ", " : "") << JsonString(fields[index].name) << ": " << JsonValue(fields[index]);
     }
@@ -80,6 +107,7 @@ class JsonWriter : public RecordWriter {
 
  private:
   std::ostream& out_;
+  bool withProblems_;
   bool first_ = true;
 };
 
@@ -103,13 +131,13 @@ std::string CsvValue(const Field& field) {
 
 class CsvWriter : public RecordWriter {
  public:
-  explicit CsvWriter(std::ostream& out) : out_(out) {
-    const auto fields = FieldsOf(InspectionRecord{});
+  CsvWriter(std::ostream& out, bool withProblems) : out_(out), withProblems_(withProblems) {
+    const auto fields = CsvFields(InspectionRecord{}, withProblems_);
     for (size_t index = 0; index < fields.size(); ++index) out_ << (index > 0 ? "," : "") << fields[index].name;
     out_ << "\n";
   }
   void Write(const InspectionRecord& record) override {
-    const auto fields = FieldsOf(record);
+    const auto fields = CsvFields(record, withProblems_);
     for (size_t index = 0; index < fields.size(); ++index) out_ << (index > 0 ? "," : "") << CsvValue(fields[index]);
     out_ << "\n";
   }
@@ -117,11 +145,16 @@ class CsvWriter : public RecordWriter {
 
  private:
   std::ostream& out_;
+  bool withProblems_;
 };
 
 }  // namespace
 
-std::unique_ptr<RecordWriter> JsonRecordWriter(std::ostream& out) { return std::make_unique<JsonWriter>(out); }
-std::unique_ptr<RecordWriter> CsvRecordWriter(std::ostream& out) { return std::make_unique<CsvWriter>(out); }
+std::unique_ptr<RecordWriter> JsonRecordWriter(std::ostream& out, bool withProblems) {
+  return std::make_unique<JsonWriter>(out, withProblems);
+}
+std::unique_ptr<RecordWriter> CsvRecordWriter(std::ostream& out, bool withProblems) {
+  return std::make_unique<CsvWriter>(out, withProblems);
+}
 
 }  // namespace strohvik

@@ -17,10 +17,14 @@ class RecordWriter {
   virtual void Finish() = 0;
 };
 
-// One JSON array of objects, UTF-8; absent values are null.
-std::unique_ptr<RecordWriter> JsonRecordWriter(std::ostream& out);
+// With problems, every record ends with the problems the check found; its records must
+// carry them.
+//
+// One JSON array of objects, UTF-8; absent values are null; problems are a list of
+// objects with "code" and "text".
+std::unique_ptr<RecordWriter> JsonRecordWriter(std::ostream& out, bool withProblems);
 // A header row, then one row per record; absent values are empty, fill types are
-// joined with "|".
-std::unique_ptr<RecordWriter> CsvRecordWriter(std::ostream& out);
+// joined with "|", and so are the problem codes and, in a column of their own, the texts.
+std::unique_ptr<RecordWriter> CsvRecordWriter(std::ostream& out, bool withProblems);
 
 }  // namespace strohvik

@@ -1,4 +1,4 @@
-#include "tools/inspect/scratch_folder.h"
+#include "platform/scratch_folder.h"
 
 #include <stdlib.h>
 
@@ -8,8 +8,8 @@
 
 namespace strohvik {
 
-ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "strohvik-inspect-XXXXXX").string();
+ScratchFolder::ScratchFolder(const std::string& prefix) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder in " + pattern);
   path_ = pattern;
 }

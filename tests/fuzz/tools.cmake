@@ -1,0 +1,1 @@
+strohvik_add_fuzzer(fuzz_dds SOURCES fuzz_dds.cpp LIBS strohvik_dds_converter)

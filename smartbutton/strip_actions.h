@@ -12,51 +12,50 @@
 
 namespace strohvik {
 
+// What the three strip actions share: their strip, the flags its frames are shown
+// with, and the height of one frame.
+class TStripAction : public TSmartAction {
+ protected:
+  TStripAction(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height)
+      : TSmartAction(trigger, once), pixmap_(std::move(pixmap)), flags_(flags), height_(height) {}
+  PixmapPtr pixmap_;
+  int flags_;
+  int height_;
+};
+
 // Frames 1 … N in turn, then the button's own picture, then frame 1 again.
-class TActionSetNextPicture : public TSmartAction {
+class TActionSetNextPicture : public TStripAction {
  public:
   static std::shared_ptr<TActionSetNextPicture> Create(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height);
   int Action(int mask, TSmartButton& button, TSmartRegion& region) override;
   int Part() const { return part_; }
 
  private:
-  TActionSetNextPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height)
-      : TSmartAction(trigger, once), pixmap_(std::move(pixmap)), flags_(flags), height_(height) {}
-  PixmapPtr pixmap_;
-  int flags_;
-  int height_;
+  using TStripAction::TStripAction;
   int part_ = 0;
 };
 
 // A frame drawn at random, uniformly over the whole frames, on every call.
-class TActionSetRandomPicture : public TSmartAction {
+class TActionSetRandomPicture : public TStripAction {
  public:
   static std::shared_ptr<TActionSetRandomPicture> Create(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height);
   int Action(int mask, TSmartButton& button, TSmartRegion& region) override;
   int Part() const { return part_; }
 
  private:
-  TActionSetRandomPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height)
-      : TSmartAction(trigger, once), pixmap_(std::move(pixmap)), flags_(flags), height_(height) {}
-  PixmapPtr pixmap_;
-  int flags_;
-  int height_;
+  using TStripAction::TStripAction;
   int part_ = 0;
   std::minstd_rand random_{std::random_device{}()};
 };
 
 // Gives the button its spinner strip, keeping the index within the new strip.
-class TActionSetSpinnerPicture : public TSmartAction {
+class TActionSetSpinnerPicture : public TStripAction {
  public:
   static std::shared_ptr<TActionSetSpinnerPicture> Create(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height);
   int Action(int mask, TSmartButton& button, TSmartRegion& region) override;
 
  private:
-  TActionSetSpinnerPicture(uint32_t trigger, int once, PixmapPtr pixmap, int flags, int height)
-      : TSmartAction(trigger, once), pixmap_(std::move(pixmap)), flags_(flags), height_(height) {}
-  PixmapPtr pixmap_;
-  int flags_;
-  int height_;
+  using TStripAction::TStripAction;
 };
 
 // One frame on (forward) or back; at an end it wraps round with Loop, else stays.

@@ -88,7 +88,9 @@ struct UsageCase {
 void PrintTo(const UsageCase& c, std::ostream* out) { *out << c.name; }
 
 const UsageCase kUsageCases[] = {
-    {"NoPath", {}, "usage: strohvik-inspect [--format json|csv] PATH..."},
+    {"NoPath", {}, "usage: strohvik-inspect [--format json|csv] [-j N] PATH..."},
+    {"JobsWithoutCount", {"mods", "-j"}, "usage:"},
+    {"NoJobs", {"-j", "0", "mods"}, "usage:"},
     {"UnknownFormat", {"--format", "xml", "mods"}, "usage:"},
     {"FormatWithoutValue", {"mods", "--format"}, "usage:"},
     {"UnknownOption", {"-v", "mods"}, "usage:"},
@@ -157,6 +159,21 @@ TEST_F(InspectTest, ShowsNoProgressWhenStandardErrorIsAFile) {
   const InspectorRun run = Inspect({"mods"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "");
+}
+
+TEST_F(InspectTest, ReadingOnSeveralThreadsGivesTheSameReportAsOne) {
+  for (int index = 0; index < 300; ++index) {
+    const std::string name = "mods/mod" + std::to_string(1000 + index) + ".zip";
+    if (index % 50 == 0) MakeMod(name, Tractor());
+    else MakeMod(name, Mod({.title = "Mod " + std::to_string(index), .version = index % 7 ? "1.0" : "", .picture = index % 3 != 0}));
+  }
+  for (const char* format : {"json", "csv"}) {
+    const InspectorRun one = Inspect({"--check", "--format", format, "-j", "1", "mods"});
+    const InspectorRun four = Inspect({"--check", "--format", format, "-j", "4", "mods"});
+    EXPECT_EQ(four.exitCode, one.exitCode) << format;
+    EXPECT_EQ(four.out, one.out) << format << ": byte for byte";
+    EXPECT_GT(one.out.size(), 300u * 50u);
+  }
 }
 
 }  // namespace

@@ -2,14 +2,13 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <iostream>
 #include <vector>
 
-#include "mods/mod_environment.h"
-#include "platform/scratch_folder.h"
 #include "tools/inspect/archive_check.h"
 #include "tools/inspect/check_summary.h"
-#include "tools/inspect/inspector_environment.h"
+#include "tools/inspect/parallel_reading.h"
 #include "tools/inspect/record_output.h"
 #include "tools/inspect/shared_checks.h"
 #include "tools/inspect/stop_signals.h"
@@ -28,16 +27,19 @@ std::unique_ptr<RecordWriter> WriterFor(const InspectOptions& options) {
   return options.format == "csv" ? CsvRecordWriter(std::cout, options.check) : JsonRecordWriter(std::cout, options.check);
 }
 
-// Calls each archive's record in order until the end or a stop.
-template <typename Sink>
-void ReadArchives(const std::vector<std::string>& archives, Sink sink) {
-  const ScratchFolder scratch("strohvik-inspect");
-  const ModEnvironment environment = InspectorEnvironment(scratch);
+// Hands each archive's record, in order, to the sink until the end or a stop.
+void ReadArchives(const InspectOptions& options, const std::vector<std::string>& archives,
+                  const std::function<void(InspectionRecord)>& sink) {
   const bool progress = archives.size() >= kProgressFrom && isatty(STDERR_FILENO);
-  for (size_t index = 0; index < archives.size() && !StopRequested(); ++index) {
-    sink(InspectArchive(environment, archives[index]));
-    if (progress) ShowProgress(index + 1, archives.size());
-  }
+  const ReadArchive read = [&options](const ModEnvironment& environment, const std::string& archive) {
+    InspectionRecord record = InspectArchive(environment, archive);
+    if (options.check) record.problems = CheckArchive(record, options.verify);
+    return record;
+  };
+  ReadInOrder(archives, options.threads, read, [&](InspectionRecord record, size_t done) {
+    sink(std::move(record));
+    if (progress) ShowProgress(done, archives.size());
+  });
 }
 
 // A stopped report stays unfinished, so that nobody takes it for a whole one.
@@ -48,7 +50,7 @@ void FinishUnlessStopped(RecordWriter& writer) {
 int InspectOnly(const InspectOptions& options, const ArchiveList& list) {
   const auto writer = WriterFor(options);
   int exitCode = kAllRead;
-  ReadArchives(list.archives, [&](const InspectionRecord& record) {
+  ReadArchives(options, list.archives, [&](const InspectionRecord& record) {
     if (!record.descriptionRead) exitCode = kSomeUnread;
     writer->Write(record);
   });
@@ -68,10 +70,7 @@ InspectionRecord ForeignFile(const std::string& file) {
 // the records, which is a few kilobytes per mod, until the end.
 int InspectAndCheck(const InspectOptions& options, const ArchiveList& list) {
   std::vector<InspectionRecord> records;
-  ReadArchives(list.archives, [&](InspectionRecord record) {
-    record.problems = CheckArchive(record, options.verify);
-    records.push_back(std::move(record));
-  });
+  ReadArchives(options, list.archives, [&](InspectionRecord record) { records.push_back(std::move(record)); });
   CheckArchivesTogether(records);
   if (!StopRequested()) {
     for (const std::string& file : list.foreign) records.push_back(ForeignFile(file));

@@ -12,6 +12,7 @@ struct InspectOptions {
   std::string format = "json";
   bool check = false;
   bool verify = false;  // implies check
+  int threads = 1;      // archives read at the same time
 };
 
 inline constexpr int kAllRead = 0;       // with the check: no problem found

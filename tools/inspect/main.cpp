@@ -1,4 +1,4 @@
-// strohvik-inspect [--format json|csv] [--check] [--verify] PATH...
+// strohvik-inspect [--format json|csv] [--check] [--verify] [-j N] PATH...
 //
 // Reports what loading each mod archive would show on the mod page, one record per
 // archive. A PATH is an archive or a folder, whose .zip files are read in name order.
@@ -6,16 +6,19 @@
 // records are still printed), 2 for a usage error or a PATH that does not exist.
 // --check adds each record's problems and a record for every other file of a folder
 // given; the exit code is then 1 when any problem was found. --verify checks as well and
-// reads every entry of every archive to its end.
+// reads every entry of every archive to its end. -j N reads N archives at the same time
+// (all cores by default); the report is the same for every N.
 // SIGINT and SIGTERM stop the run after the archive being read: the records so far are
 // printed, the scratch folder is removed, and the program ends by that signal.
 //
 // DDS store pictures are converted inside this program by the converter's own code.
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tools/inspect/archive_list.h"
@@ -26,11 +29,12 @@ namespace strohvik {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: strohvik-inspect [--format json|csv] PATH...\n"
-    "       strohvik-inspect --check|--verify [--format json|csv] PATH...\n";
+    "usage: strohvik-inspect [--format json|csv] [-j N] PATH...\n"
+    "       strohvik-inspect --check|--verify [--format json|csv] [-j N] PATH...\n";
 
 std::optional<InspectOptions> ParseOptions(const std::vector<std::string>& arguments, std::vector<std::string>& paths) {
   InspectOptions options;
+  options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool optionsEnded = false;
   for (size_t index = 0; index < arguments.size(); ++index) {
     const std::string& argument = arguments[index];
@@ -42,6 +46,11 @@ std::optional<InspectOptions> ParseOptions(const std::vector<std::string>& argum
       options.format = arguments[++index];
     } else if (argument.starts_with("--format=")) {
       options.format = argument.substr(9);
+    } else if (argument == "-j" && index + 1 < arguments.size()) {
+      const std::string& count = arguments[++index];
+      if (count.empty() || count.size() > 4 || count.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+      options.threads = std::stoi(count);
+      if (options.threads < 1) return std::nullopt;
     } else if (argument == "--check" || argument == "--verify") {
       options.check = true;
       options.verify = options.verify || argument == "--verify";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <functional>
+#include <string>
 
 namespace strohvik {
 
@@ -20,6 +22,17 @@ bool SameBytes(const std::string& hostPathA, const std::string& hostPathB) {
     }
   }
   return a.eof() && b.eof();
+}
+
+size_t TailFingerprint(const std::string& hostPath) {
+  constexpr std::streamoff kTail = 1 << 16;
+  std::ifstream file(hostPath, std::ios::binary | std::ios::ate);
+  if (!file) return 0;
+  const std::streamoff size = file.tellg();
+  file.seekg(std::max<std::streamoff>(0, size - kTail));
+  std::string tail(static_cast<size_t>(std::min(size, kTail)), '\0');
+  file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+  return std::hash<std::string>{}(tail);
 }
 
 }  // namespace strohvik

@@ -9,4 +9,9 @@ namespace strohvik {
 // False as well when either cannot be read.
 bool SameBytes(const std::string& hostPathA, const std::string& hostPathB);
 
+// A hash of the file's last 64 KiB, where a zip archive keeps its directory with every
+// entry's CRC: files that differ there are told apart without being read whole. 0 when
+// the file cannot be read.
+size_t TailFingerprint(const std::string& hostPath);
+
 }  // namespace strohvik

@@ -21,10 +21,10 @@ void Add(InspectionRecord& record, std::string code, std::string text) {
 
 std::string Quoted(const InspectionRecord& record) { return "„" + FileNameOf(record.file) + "“"; }
 
-// Splits archives of one size into groups of equal bytes; only these are read in full.
-std::vector<Group> EqualBytes(const std::vector<InspectionRecord>& records, const Group& sameSize) {
+// Groups the candidates by equal bytes, reading them side by side.
+std::vector<Group> EqualBytesInFull(const std::vector<InspectionRecord>& records, const Group& candidates) {
   std::vector<Group> groups;
-  for (const size_t index : sameSize) {
+  for (const size_t index : candidates) {
     auto group = groups.begin();
     while (group != groups.end() && !SameBytes(records[group->front()].file, records[index].file)) ++group;
     if (group == groups.end()) {
@@ -32,6 +32,19 @@ std::vector<Group> EqualBytes(const std::vector<InspectionRecord>& records, cons
     } else {
       group->push_back(index);
     }
+  }
+  return groups;
+}
+
+// Splits archives of one size into groups of equal bytes. Their tails are compared first,
+// so that hundreds of archives of one size are not read whole against each other; only
+// archives with equal tails are.
+std::vector<Group> EqualBytes(const std::vector<InspectionRecord>& records, const Group& sameSize) {
+  std::map<size_t, Group> byTail;
+  for (const size_t index : sameSize) byTail[TailFingerprint(records[index].file)].push_back(index);
+  std::vector<Group> groups;
+  for (const auto& [tail, sameTail] : byTail) {
+    for (Group& group : EqualBytesInFull(records, sameTail)) groups.push_back(std::move(group));
   }
   return groups;
 }

@@ -19,7 +19,11 @@ std::string JoinArgumentWords(const std::vector<std::string>& words) {
   return joined;
 }
 
-std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
+namespace {
+
+// The converter's steps with the PNG made from the decoded picture by `encode`.
+std::string WritePngOfTexture(const std::string& ddsName, const std::string& workingDirectory,
+                              std::string (*encode)(const RgbaImage& picture)) {
   const std::string fileName = FilePart(ddsName);
   if (fileName.empty() || fileName == "." || fileName == "..") return "no DDS file name given";
   if (AsciiLower(Extension(fileName)) == "png") return "the name is a PNG, not a DDS texture";
@@ -31,7 +35,7 @@ std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::st
 
   std::string png;
   try {
-    png = EncodePng(ReadDdsFile(ddsPath));
+    png = encode(ReadDdsFile(ddsPath));
   } catch (const DdsError& error) {
     return ddsPath + ": " + error.what();
   } catch (const std::bad_alloc&) {
@@ -39,6 +43,18 @@ std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::st
   }
   if (!WriteFileAtomically(pngPath, png, Durability::Scratch)) return pngPath + ": cannot write the file";
   return std::string();
+}
+
+std::string OnePixelStandIn(const RgbaImage&) { return EncodePng(RgbaImage{1, 1, {0, 0, 0, 255}}); }
+
+}  // namespace
+
+std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
+  return WritePngOfTexture(ddsName, workingDirectory, EncodePng);
+}
+
+std::string CheckTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
+  return WritePngOfTexture(ddsName, workingDirectory, OnePixelStandIn);
 }
 
 }  // namespace strohvik

@@ -9,3 +9,7 @@ strohvik_add_bench(mods_load_bench SOURCES mods_load_bench.cpp LIBS strohvik_mod
 strohvik_add_bench(inspect_bench SOURCES inspect_bench.cpp zip_bench_fixtures.cpp LIBS strohvik_mods_bench_fixtures)
 add_dependencies(inspect_bench strohvik-inspect)
 target_compile_definitions(inspect_bench PRIVATE INSPECT_PATH="$<TARGET_FILE:strohvik-inspect>")
+# The mods folder check against a player's shell loops over the same archives.
+strohvik_add_bench(inspect_check_bench SOURCES inspect_check_bench.cpp LIBS strohvik_mods_bench_fixtures strohvik_platform)
+add_dependencies(inspect_check_bench strohvik-inspect)
+target_compile_definitions(inspect_check_bench PRIVATE INSPECT_PATH="$<TARGET_FILE:strohvik-inspect>")

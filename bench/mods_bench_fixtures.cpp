@@ -18,10 +18,10 @@ constexpr char kVehicle[] =
     "<?xml version=\"1.0\"?>\n<vehicle type=\"trailer\">\n  <capacity>18000</capacity>\n"
     "  <fuelCapacity>150</fuelCapacity>\n  <fillTypes fruitTypes=\"wheat barley rape maize oats\"/>\n</vehicle>\n";
 
-std::string Description(const std::string& pictureName) {
+std::string Description(const std::string& pictureName, const std::string& title) {
   return "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\" ?>\n<modDesc descVersion=\"4\">\n"
          "  <author>Hofmann</author>\n  <version>1.2</version>\n"
-         "  <title><en>Tipper</en><de>Kipper 18 t</de></title>\n"
+         "  <title><en>Tipper</en><de>" + title + "</de></title>\n"
          "  <description><en>Carries grain.</en><de>F\xc3\xa4hrt Getreide.</de></description>\n"
          "  <multiplayer supported=\"true\"/>\n  <storeItems><storeItem><image><active>" +
          pictureName +
@@ -60,7 +60,7 @@ void WriteMod(const fs::path& path, const ModShape& shape) {
   ZipWriter writer;
   if (!writer.OpenZip(SystemPath(path.string()), 0)) throw std::runtime_error("cannot write " + path.string());
   writer.SetCompressionLevel(shape.compressionLevel);
-  Add(writer, Description(shape.pictureName), "modDesc.xml");
+  Add(writer, Description(shape.pictureName, shape.title), "modDesc.xml");
   Add(writer, shape.pictureBytes, shape.pictureName);
   Add(writer, kVehicle, "vehicles/kipper.xml");
   for (int index = 0; index < shape.fillers; ++index) {

@@ -15,6 +15,7 @@ struct ModShape {
   int fillers = 0;
   size_t fillerBytes = 0;
   int compressionLevel = 0;  // zlib's level; 0 stores every entry
+  std::string title = "Kipper 18 t";
 };
 
 // An empty folder of the benchmark's own below the temporary folder.

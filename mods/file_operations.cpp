@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "platform/file_system.h"
-#include "platform/file_stream.h"
 #include "platform/paths.h"
 #include "settings/folder_value.h"
 #include "zip/created_folders.h"
@@ -22,21 +21,6 @@ std::string Replaced(std::string text, char from, char to) {
   return text;
 }
 
-bool SameBytes(const std::string& a, const std::string& b) {
-  auto first = TFileStream::Open(a, true, false);
-  auto second = TFileStream::Open(b, true, false);
-  if (!first || !second) return false;
-  static constexpr int64_t kChunk = 1 << 16;
-  std::string left(kChunk, '\0');
-  std::string right(kChunk, '\0');
-  for (;;) {
-    const int64_t got = first->Read(left.data(), kChunk);
-    if (got != second->Read(right.data(), kChunk)) return false;
-    if (got <= 0) return got == 0;
-    if (left.compare(0, got, right, 0, got) != 0) return false;
-  }
-}
-
 // The copy is made under a temporary name beside the target and checked there, so the
 // target is replaced only by a complete copy. The content is compared where the source
 // is about to be deleted. The copy and then its name are on disk before this returns,
@@ -44,7 +28,7 @@ bool SameBytes(const std::string& a, const std::string& b) {
 bool CopyVerified(const std::string& source, const std::string& target, bool compareContent) {
   const std::string partial = target + ".~copy";
   const bool copied = CopyFileReplacing(source, partial, Durability::Durable) && FileSize(partial) == FileSize(source) &&
-                      (!compareContent || SameBytes(source, partial)) && RenameReplacing(partial, target);
+                      (!compareContent || SameContent(source, partial)) && RenameReplacing(partial, target);
   if (!copied) DeleteFile(partial);
   return copied && FlushToDisk(FolderPart(target));
 }

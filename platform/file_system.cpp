@@ -75,6 +75,21 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !error && same;
 }
 
+bool SameContent(const std::string& a, const std::string& b) {
+  auto first = TFileStream::Open(a, true, false);
+  auto second = TFileStream::Open(b, true, false);
+  if (!first || !second) return false;
+  static constexpr int64_t kChunk = 1 << 16;
+  std::string left(kChunk, '\0');
+  std::string right(kChunk, '\0');
+  for (;;) {
+    const int64_t got = first->Read(left.data(), kChunk);
+    if (got != second->Read(right.data(), kChunk)) return false;
+    if (got <= 0) return got == 0;
+    if (left.compare(0, got, right, 0, got) != 0) return false;
+  }
+}
+
 bool CopyFileReplacing(const std::string& source, const std::string& target, Durability durability) {
   if (!IsFile(source) || SameFile(source, target)) return false;
   auto input = TFileStream::Open(source, true, false);

@@ -32,6 +32,9 @@ std::vector<std::string> ListFolder(const std::string& path);
 bool CreateFolderWithParents(const std::string& path);
 // True when both paths name the same existing file (links and letter case included).
 bool SameFile(const std::string& a, const std::string& b);
+// True when both files hold the same bytes; read side by side in blocks, so two large
+// files that differ early cost little. False as well when either cannot be read.
+bool SameContent(const std::string& a, const std::string& b);
 // Copies through a temporary file beside the target, renamed over it at the end, so the
 // old target survives a failed copy. Refuses to copy a file onto itself.
 bool CopyFileReplacing(const std::string& source, const std::string& target, Durability durability);

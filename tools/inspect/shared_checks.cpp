@@ -26,7 +26,10 @@ std::vector<Group> EqualBytesInFull(const std::vector<InspectionRecord>& records
   std::vector<Group> groups;
   for (const size_t index : candidates) {
     auto group = groups.begin();
-    while (group != groups.end() && !SameBytes(records[group->front()].file, records[index].file)) ++group;
+    const auto differs = [&](const Group& group) {
+      return !SameContent(SystemPath(records[group.front()].file), SystemPath(records[index].file));
+    };
+    while (group != groups.end() && differs(*group)) ++group;
     if (group == groups.end()) {
       groups.push_back({index});
     } else {
@@ -105,7 +108,7 @@ void FindCopies(std::vector<InspectionRecord>& records) {
     std::string text = "Der Name sieht nach einer Kopie oder einem zweiten Download aus.";
     if (!IsFile(SystemPath(originalPath))) {
       text += " Das Original „" + *original + "“ liegt nicht im selben Ordner.";
-    } else if (SameBytes(record.file, originalPath)) {
+    } else if (SameContent(SystemPath(record.file), SystemPath(originalPath))) {
       text += " Das Original „" + *original + "“ liegt daneben und ist gleich: Diese Datei kann gelöscht werden.";
     } else {
       text += " Das Original „" + *original + "“ liegt daneben, ist aber verschieden: Bitte nur die neuere behalten.";

@@ -3,17 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace strohvik {
 namespace {
 
 constexpr std::string_view kDescriptionName = "modDesc.xml";
-
-std::string_view LastPart(std::string_view name) {
-  const size_t separator = name.find_last_of("/\\");
-  return separator == std::string_view::npos ? name : name.substr(separator + 1);
-}
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && EqualsIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
@@ -33,7 +29,7 @@ Contents ContentsOf(const ZipReader& reader) {
     if (entry->IsDirectory()) continue;
     if (EqualsIgnoringAsciiCase(name, kDescriptionName)) {
       contents.topDescription = true;
-    } else if (EqualsIgnoringAsciiCase(LastPart(name), kDescriptionName) && contents.nestedDescription.empty()) {
+    } else if (EqualsIgnoringAsciiCase(FilePart(name), kDescriptionName) && contents.nestedDescription.empty()) {
       contents.nestedDescription = name;
     } else if (EndsWithIgnoringCase(name, ".zip") && contents.innerArchive.empty()) {
       contents.innerArchive = name;

@@ -13,7 +13,6 @@ std::shared_ptr<TActionAnimation> TActionAnimation::Create(uint32_t trigger, int
 
 TActionAnimation::~TActionAnimation() {
   if (timer_) timer_->Stop();
-  if (hub_ != nullptr) hub_->RemoveHook(&TActionAnimation::eventhook, this);
 }
 
 TEvent* TActionAnimation::eventhook(int, TEvent* event, TObject* context) {
@@ -29,10 +28,7 @@ int TActionAnimation::OnEvent(const TEvent* event) {
 void TActionAnimation::Effect(TSmartButton& button, TSmartRegion&) {
   // A strip without a whole frame or a rate that is no rate plays nothing.
   if (FrameCount(*pixmap_, height_) == 0) return;
-  if (hub_ == nullptr) {
-    hub_ = &button.Gui().Hub();
-    hub_->AddHook(&TActionAnimation::eventhook, this, 0);
-  }
+  if (!subscription_) subscription_.emplace(button.Gui().Hub(), &TActionAnimation::eventhook, this, 0);
   if (timer_) timer_->Stop();
   smartButton_ = &button;
   timer_ = TTimer::Create(button.Gui(), static_cast<double>(speed_), TEvent{.id = kEventTimerTick, .source = this});

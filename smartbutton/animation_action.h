@@ -5,13 +5,14 @@
 // from its first run on, for the rest of its life. A run during a running animation
 // goes on from the frame it had reached.
 
+#include <optional>
+
+#include "app/gui/event_hub.h"
 #include "app/gui/pixmap.h"
 #include "app/gui/timer.h"
 #include "smartbutton/smart_action.h"
 
 namespace strohvik {
-
-class TEventHub;
 
 class TActionAnimation : public TSmartAction {
  public:
@@ -38,7 +39,7 @@ class TActionAnimation : public TSmartAction {
   std::shared_ptr<TTimer> timer_;
   TSmartButton* smartButton_ = nullptr;  // the button of the last run; buttons live as long as their toolkit
   int part_ = 0;
-  TEventHub* hub_ = nullptr;  // where it watches, once it has run
+  std::optional<THookSubscription> subscription_;  // from the first run on
 };
 
 }  // namespace strohvik

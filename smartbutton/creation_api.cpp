@@ -45,7 +45,7 @@ RegionPtr AddSmartLine(std::vector<int> ppx, std::vector<int> ppy, int r, TSmart
 
 int RunSmartActions(int trigger, TSmartButton* button, TSmartRegion* region) {
   if (button == nullptr || region == nullptr) return 0;
-  region->Actions().ForEach([&](const ActionPtr& action) { action->Action(trigger, *button, *region); });
+  button->RunActions(trigger, *region);
   return 0;
 }
 

@@ -33,11 +33,9 @@ TSmartButton::TSmartButton(TGui& gui)
       onCreationRegion_(BuiltInRegion()),
       enterRegion_(BuiltInRegion()),
       leaveRegion_(BuiltInRegion()),
-      timerRegion_(BuiltInRegion()) {
-  gui_.Hub().AddHook(&TSmartButton::eventhook, this, kHookPriority);
-}
+      timerRegion_(BuiltInRegion()),
+      subscription_(gui.Hub(), &TSmartButton::eventhook, this, kHookPriority) {}
 
-TSmartButton::~TSmartButton() { gui_.Hub().RemoveHook(&TSmartButton::eventhook, this); }
 
 std::shared_ptr<TSmartButton> TSmartButton::Create(int x, int y, PixmapPtr pixmap, TGadget& parent, int style,
                                                    const std::string& panelName) {

@@ -41,7 +41,6 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
   // when empty), so that the application can find it by its designer name.
   static std::shared_ptr<TSmartButton> Create(int x, int y, PixmapPtr pixmap, TGadget& parent, int style,
                                               const std::string& panelName = "");
-  ~TSmartButton() override;
 
   // Shows the picture and makes it CurrentPixmap; PixMapProperties stays. Returns 0.
   int SetButtonPixmap(const PixmapPtr& pixmap, int flags);
@@ -54,6 +53,9 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
   int DoAction(int mask, const RegionPtr& region, int kind, int data);
   int CreateSmartButtonEvent(int id, int data, std::shared_ptr<TObject> extra);
 
+  // Runs the region's actions for the trigger in list order, with no event emitted and
+  // no tick countdown.
+  void RunActions(int mask, TSmartRegion& region);
   // A new hit region, tested after those added before; returns how many there are.
   int AppendRegion(RegionPtr region);
 
@@ -86,7 +88,6 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
  private:
   explicit TSmartButton(TGui& gui);
   void EnabledChanged(bool enabled) override;
-  void RunActions(int mask, TSmartRegion& region);
   void RunLeaveActions(int mask, TSmartRegion& region);
   void RunTickActions(int mask, TSmartRegion& region);
   void EmitRegionEvent(int mask, const TSmartRegion& region, int data);
@@ -110,6 +111,7 @@ class TSmartButton : public TObject, public TGadgetObserver, public std::enable_
   RegionPtr leaveRegion_;
   RegionPtr timerRegion_;
   std::shared_ptr<TTimer> timer_;
+  THookSubscription subscription_;  // last: no hook may reach a button half built or half gone
 };
 
 using ButtonPtr = std::shared_ptr<TSmartButton>;

@@ -24,7 +24,6 @@ TActionShowTip::TActionShowTip(uint32_t trigger, int once, std::string tip, int 
 
 TActionShowTip::~TActionShowTip() {
   if (timer_) StopTip();
-  if (hub_ != nullptr) hub_->RemoveHook(&TActionShowTip::eventhook, this);
 }
 
 TEvent* TActionShowTip::eventhook(int, TEvent* event, TObject* context) {
@@ -35,10 +34,7 @@ TEvent* TActionShowTip::eventhook(int, TEvent* event, TObject* context) {
 void TActionShowTip::Effect(TSmartButton& button, TSmartRegion& region) {
   smartButton_ = &button;
   region_ = &region;
-  if (hub_ == nullptr) {
-    hub_ = &button.Gui().Hub();
-    hub_->AddHook(&TActionShowTip::eventhook, this, 0);
-  }
+  if (!subscription_) subscription_.emplace(button.Gui().Hub(), &TActionShowTip::eventhook, this, 0);
   CreateTip();
 }
 

@@ -6,15 +6,15 @@
 // the last move. It watches the hook chain itself, from its first run on, and counts
 // seconds on a timer of its own.
 
+#include <optional>
 #include <string>
 
+#include "app/gui/event_hub.h"
 #include "app/gui/gadget.h"
 #include "app/gui/timer.h"
 #include "smartbutton/smart_action.h"
 
 namespace strohvik {
-
-class TEventHub;
 
 class TActionShowTip : public TSmartAction {
  public:
@@ -67,7 +67,7 @@ class TActionShowTip : public TSmartAction {
   int delay_;     // the tick after which the tip shows; 0 when not waiting
   int time_ = 0;  // the tick after which it goes; 0 when not showing
   int ticks_ = 0;  // of the running timer
-  TEventHub* hub_ = nullptr;
+  std::optional<THookSubscription> subscription_;  // from the first run on
 };
 
 }  // namespace strohvik

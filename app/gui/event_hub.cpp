@@ -20,6 +20,13 @@ void TEventHub::RemoveHook(TEventHook hook, TObject* context) {
   subscriptions_.erase(match);
 }
 
+THookSubscription::THookSubscription(TEventHub& hub, TEventHook hook, TObject* context, int priority)
+    : hub_(hub), hook_(hook), context_(context) {
+  hub_.AddHook(hook_, context_, priority);
+}
+
+THookSubscription::~THookSubscription() { hub_.RemoveHook(hook_, context_); }
+
 void TEventHub::Emit(TEvent& event) {
   // A snapshot, so that hooks may subscribe, unsubscribe and emit while we iterate.
   const std::vector<std::shared_ptr<Subscription>> snapshot = subscriptions_;

@@ -31,4 +31,19 @@ class TEventHub {
   std::vector<std::shared_ptr<Subscription>> subscriptions_;
 };
 
+// A subscription for the lifetime of this object: made by the constructor, withdrawn by
+// the destructor, so that no hook is ever called for a subscriber that is gone.
+class THookSubscription {
+ public:
+  THookSubscription(TEventHub& hub, TEventHook hook, TObject* context, int priority);
+  ~THookSubscription();
+  THookSubscription(const THookSubscription&) = delete;
+  THookSubscription& operator=(const THookSubscription&) = delete;
+
+ private:
+  TEventHub& hub_;
+  TEventHook hook_;
+  TObject* context_;
+};
+
 }  // namespace strohvik

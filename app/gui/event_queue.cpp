@@ -13,9 +13,7 @@ bool Coalesces(int id) {
 
 }  // namespace
 
-TEventQueue::TEventQueue(TEventHub& hub) : hub_(hub) { hub_.AddHook(&TEventQueue::Hook, this, kPriority); }
-
-TEventQueue::~TEventQueue() { hub_.RemoveHook(&TEventQueue::Hook, this); }
+TEventQueue::TEventQueue(TEventHub& hub) : subscription_(hub, &TEventQueue::Hook, this, kPriority) {}
 
 TEvent* TEventQueue::Hook(int, TEvent* event, TObject* context) {
   static_cast<TEventQueue*>(context)->Post(*event);

@@ -16,7 +16,6 @@ class TEventQueue : public TObject {
 
   // Subscribes to the hub for the queue's lifetime.
   explicit TEventQueue(TEventHub& hub);
-  ~TEventQueue() override;
 
   // Queues a copy of the event. GadgetAction, TimerTick, WindowMove and WindowSize
   // replace the data of a queued event with the same id and source. A full queue drops
@@ -29,8 +28,8 @@ class TEventQueue : public TObject {
  private:
   static TEvent* Hook(int id, TEvent* event, TObject* context);
 
-  TEventHub& hub_;
   std::deque<TEvent> events_;
+  THookSubscription subscription_;  // after the events it posts to
 };
 
 }  // namespace strohvik

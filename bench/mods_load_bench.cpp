@@ -43,7 +43,7 @@ void LoadMod(benchmark::State& state, const std::string& (*archive)()) {
   const std::string& path = archive();
   // No converter: the store picture is a PNG.
   const ModEnvironment environment{WorkingFolders{SystemPath((Fixture().root / "work").string())}, "",
-                                   SystemProcessRunner(), nullptr, nullptr};
+                                   SystemProcessRunner(), nullptr, nullptr, nullptr};
   for (auto _ : state) {
     ClearTempFolder(environment.folders);
     ClearWorkFolder(environment.folders);

@@ -6,7 +6,6 @@
 
 #include "mods/open_archive.h"
 #include "mods/temp_copy.h"
-#include "mods/texture_converter.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "tools/dds_converter/dds_header.h"
@@ -26,10 +25,9 @@ bool IsPictureName(const std::string& lowerCaseName) {
   return false;
 }
 
-// A folder entry is never copied: the temp folder holds files only.
-bool CopyEntry(ZipReader& reader, const SZipFileEntry& entry, const std::string& destination) {
-  if (entry.IsDirectory()) return false;
-  return reader.ExtractFileToDisk(entry.zipFileName, destination, 0, "") == 1;
+// A folder entry is never copied: the copies are files only.
+bool CopyEntry(EntryCopies& copies, ZipReader& reader, const SZipFileEntry& entry, const std::string& name) {
+  return !entry.IsDirectory() && copies.Copy(reader, entry, name);
 }
 
 // The converter refuses a texture larger than the window shows from its header alone;
@@ -46,14 +44,14 @@ bool WithinPictureLimit(ZipReader& reader, const SZipFileEntry& entry) {
 
 // A texture beyond the limit counts as found; it is never copied, so it is reported as
 // a picture that cannot be shown.
-bool CopyDdsAndConvert(const ModEnvironment& environment, ZipReader& reader, const SZipFileEntry& entry,
+bool CopyDdsAndConvert(EntryCopies& copies, ZipReader& reader, const SZipFileEntry& entry,
                        const std::string& targetName) {
   const auto copyName = TempCopyName(targetName);
   if (!copyName) return false;
   if (!WithinPictureLimit(reader, entry)) return true;
   const std::string ddsName = WithoutExtension(*copyName) + ".dds";
-  if (!CopyEntry(reader, entry, JoinPath(environment.folders.Temp(), ddsName))) return false;
-  ConvertTexture(environment, ddsName);
+  if (!CopyEntry(copies, reader, entry, ddsName)) return false;
+  copies.ConvertTexture(ddsName);
   return true;
 }
 
@@ -64,16 +62,14 @@ bool CopyMatchingEntry(const ModEnvironment& environment, const std::string& arc
   const std::string wanted = AsciiLower(wantedName);
   // The texture of the same name without extension; none when no picture is wanted.
   const std::string ddsStandIn = IsPictureName(wanted) ? WithoutExtension(wanted) + ".dds" : std::string();
+  const std::shared_ptr<EntryCopies> copies = environment.Copies();
   for (int index = 0; index < reader->getFileCount(); ++index) {
     const auto entry = reader->getFileInfo(index);
     const std::string& stored = entry->zipFileName;
     if (!ddsStandIn.empty() && EqualsIgnoringAsciiCase(stored, ddsStandIn)) {
-      return CopyDdsAndConvert(environment, *reader, *entry, targetName);
+      return CopyDdsAndConvert(*copies, *reader, *entry, targetName);
     }
-    if (EqualsIgnoringAsciiCase(stored, wanted)) {
-      const auto destination = TempCopyPath(environment.folders, targetName);
-      return destination && CopyEntry(*reader, *entry, *destination);
-    }
+    if (EqualsIgnoringAsciiCase(stored, wanted)) return CopyEntry(*copies, *reader, *entry, targetName);
   }
   return false;
 }

@@ -2,7 +2,6 @@
 
 #include "mods/mod_texts.h"
 #include "mods/open_archive.h"
-#include "platform/file_system.h"
 #include "platform/text.h"
 #include "xml/xml_limits.h"
 #include "zip/zip_limits.h"
@@ -40,16 +39,15 @@ std::string WhyNoDescription(const ModEnvironment& environment, const std::strin
   }
   const int64_t size = header.DataDescriptor.UncompressedSize;
   if (size < 0 || size > kDefaultExtractLimit) return TooLarge(size);
-  const int64_t free = FreeSpace(environment.folders.Temp());
+  const int64_t free = environment.Copies()->FreeSpace();
   if (free >= 0 && free < size + (64 << 10)) {
     return "Der Temp Ordner ist voll: Die modDesc.xml (" + SizeInWords(size) + ") passt nicht hinein.";
   }
   return kUnreadableModDescription;
 }
 
-std::string WhyUnreadableDescription(const std::string& copyPath) {
-  const int64_t size = FileSize(copyPath);
-  return size > kMaxDocumentBytes ? TooLarge(size) : kUnreadableModDescription;
+std::string WhyUnreadableDescription(int64_t copySize) {
+  return copySize > kMaxDocumentBytes ? TooLarge(copySize) : kUnreadableModDescription;
 }
 
 }  // namespace strohvik

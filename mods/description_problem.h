@@ -11,7 +11,7 @@ namespace strohvik {
 
 // The copy of modDesc.xml out of the archive failed.
 std::string WhyNoDescription(const ModEnvironment& environment, const std::string& modPath);
-// The copy is there, but the XML reader refused it.
-std::string WhyUnreadableDescription(const std::string& copyPath);
+// The copy of copySize bytes is there, but the XML reader refused it.
+std::string WhyUnreadableDescription(int64_t copySize);
 
 }  // namespace strohvik

@@ -38,10 +38,10 @@ ModPage NoDescriptionPage(LoadedMod& mod, std::string status) {
   return page;
 }
 
-// Open fails on a damaged or oversized file; a file without a modDesc tag is no
+// Opening fails on a damaged or oversized file; a file without a modDesc tag is no
 // description either, though it parses.
-bool OpenDescription(XMLFile& description, const std::string& path) {
-  return description.Open(path) == 1 && description.GetNodeType("modDesc") != 0;
+bool OpenDescription(const EntryCopies& copies, XMLFile& description) {
+  return copies.OpenDocument(description, kDescriptionName) && description.GetNodeType("modDesc") != 0;
 }
 
 void ReadDescriptionFields(const XMLFile& description, ModPage& page) {
@@ -59,16 +59,16 @@ ModPage ReadModFrom(const ModEnvironment& environment, LoadedMod& mod, const std
     return NoDescriptionPage(mod, WhyNoDescription(environment, modPath));
   }
   const auto description = XMLFile::New();
-  const std::string copy = JoinPath(environment.folders.Temp(), kDescriptionName);
+  const std::shared_ptr<EntryCopies> copies = environment.Copies();
   ModPage page;
-  page.descriptionRead = OpenDescription(*description, copy);
+  page.descriptionRead = OpenDescription(*copies, *description);
   ReadDescriptionFields(*description, page);
   mod.vehicleFileName = description->ReadNodeText("modDesc/storeItems/storeItem/xmlFilename");
   mod.storePictureName = ChooseStorePictureName(*description);
 
   const StorePictureView picture = ShowStorePicture(environment, mod);
   page.picture = picture.picture;
-  page.status = page.descriptionRead ? picture.status : WhyUnreadableDescription(copy);
+  page.status = page.descriptionRead ? picture.status : WhyUnreadableDescription(copies->Size(kDescriptionName));
 
   const VehicleData vehicle = ShowVehicleData(environment, mod);
   page.capacity = vehicle.capacity;
@@ -83,8 +83,10 @@ ModPage ReadModFrom(const ModEnvironment& environment, LoadedMod& mod, const std
 ModPage ReadMod(const ModEnvironment& environment, LoadedMod& mod, const std::string& modPath) {
   // The description, the picture and the vehicle file come from one reading of the
   // archive's directory, which for a large mod costs more than the copies themselves.
+  // A caller that reads the archive further keeps it open itself.
   ModEnvironment reading = environment;
-  reading.archive = std::make_shared<OpenArchive>();
+  if (!reading.archive) reading.archive = std::make_shared<OpenArchive>();
+  reading.copies = environment.Copies();
   return ReadModFrom(reading, mod, modPath);
 }
 

@@ -1,6 +1,7 @@
 #include "mods/picture_check.h"
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "mods/picture_decoding.h"
@@ -52,14 +53,27 @@ std::string ReadWhole(const std::string& path) {
   return bytes;
 }
 
+// whole gives all of the picture, or nothing when it is larger than any picture worth
+// checking.
+bool PictureShows(std::string_view start, const std::function<std::string_view()>& whole) {
+  if (StartsWith(start, kPngSignature)) return DecodesAsPng(whole());
+  if (StartsWith(start, kJpegSignature)) return DecodesAsJpeg(whole());
+  return StartsWith(start, kBmpSignature) || IsTgaHeader(start);
+}
+
 }  // namespace
 
 bool CanShowPicture(const std::string& path) {
   if (!IsFile(path)) return false;
-  const std::string start = ReadStart(path);
-  if (StartsWith(start, kPngSignature)) return DecodesAsPng(ReadWhole(path));
-  if (StartsWith(start, kJpegSignature)) return DecodesAsJpeg(ReadWhole(path));
-  return StartsWith(start, kBmpSignature) || IsTgaHeader(start);
+  std::string bytes;
+  return PictureShows(ReadStart(path), [&]() -> std::string_view {
+    bytes = ReadWhole(path);
+    return bytes;
+  });
+}
+
+bool CanShowPictureInMemory(std::string_view bytes, bool whole) {
+  return PictureShows(bytes, [&] { return whole && int64_t(bytes.size()) <= kLargestCheckedFile ? bytes : std::string_view(); });
 }
 
 }  // namespace strohvik

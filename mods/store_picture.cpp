@@ -4,8 +4,6 @@
 #include "mods/mod_texts.h"
 #include "mods/picture_check.h"
 #include "mods/temp_copy.h"
-#include "mods/texture_converter.h"
-#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -17,15 +15,15 @@ constexpr char kNone[] = "0";
 // The copy as extracted, or the PNG the converter wrote for it or for the texture that
 // stood in for it: the converter's own name, base name and a lower-case ".png", whatever
 // spelling the description used.
-StorePictureView PictureOrProblem(const ModEnvironment& environment, const std::string& pictureName) {
+StorePictureView PictureOrProblem(const ModEnvironment& environment, const EntryCopies& copies,
+                                  const std::string& pictureName) {
   bool anyCopy = false;  // a picture that is there, if unreadable
   for (const std::string& name : {pictureName, WithoutExtension(pictureName) + ".png"}) {
-    const auto path = TempCopyPath(environment.folders, name);
-    if (path && CanShowPicture(*path)) return {*path, kNoErrors};
-    anyCopy = anyCopy || (path && IsFile(*path) && AsciiLower(Extension(name)) != "dds");
+    if (copies.CanShowPicture(name)) return {*TempCopyPath(environment.folders, name), kNoErrors};
+    anyCopy = anyCopy || (copies.Size(name) >= 0 && AsciiLower(Extension(name)) != "dds");
   }
   // No picture but a texture mostly means a DDS texture nobody converted.
-  const bool converterMissing = !anyCopy && !IsFile(environment.converterProgram);
+  const bool converterMissing = !anyCopy && !copies.ConverterPresent();
   return {kNoStorePicturePicture, converterMissing ? kConverterMissing : kStorePictureUnreadable};
 }
 
@@ -49,11 +47,12 @@ StorePictureView ShowStorePicture(const ModEnvironment& environment, LoadedMod& 
     ExtractFromArchive(environment, mod, mod.modPath, name, name);
   }
   if (mod.foundFlag != "JA") return {kNoStorePicturePicture, kNoStorePicture};
+  const std::shared_ptr<EntryCopies> copies = environment.Copies();
   if (Extension(name) == "dds") {
-    ConvertTexture(environment, name);
+    copies->ConvertTexture(name);
     if (environment.trace) environment.trace("Modpic>" + name + "<");
   }
-  return PictureOrProblem(environment, name);
+  return PictureOrProblem(environment, *copies, name);
 }
 
 }  // namespace strohvik

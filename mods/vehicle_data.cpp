@@ -3,7 +3,6 @@
 #include "mods/archive_extraction.h"
 #include "mods/fill_types.h"
 #include "mods/mod_texts.h"
-#include "mods/temp_copy.h"
 #include "xml/xml_file.h"
 
 namespace strohvik {
@@ -19,9 +18,9 @@ std::shared_ptr<XMLFile> OpenVehicleCopy(const ModEnvironment& environment, Load
     mod.foundFlag = "NEIN";
     return vehicle;
   }
-  const bool copied = ExtractFromArchive(environment, mod, mod.modPath, name, name) == "JA";
-  const auto copy = TempCopyPath(environment.folders, name);
-  if (copied && copy) vehicle->Open(*copy);
+  if (ExtractFromArchive(environment, mod, mod.modPath, name, name) == "JA") {
+    environment.Copies()->OpenDocument(*vehicle, name);
+  }
   return vehicle;
 }
 

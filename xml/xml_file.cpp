@@ -79,8 +79,21 @@ int XMLFile::Open(const std::string& path) {
   Create();
   std::string bytes;
   if (!ReadDocumentBytes(path, bytes)) return 0;
+  return Parse(bytes, path);
+}
+
+int XMLFile::OpenText(const std::string& bytes) {
+  Create();
+  if (static_cast<int64_t>(bytes.size()) > kMaxDocumentBytes) {
+    DebugLog("XML: a document in memory is larger than " + std::to_string(kMaxDocumentBytes) + " bytes");
+    return 0;
+  }
+  return Parse(bytes, "a document in memory");
+}
+
+int XMLFile::Parse(const std::string& bytes, const std::string& source) {
   if (!ParseDocument(bytes, taglist)) {
-    DebugLog("XML: " + path + " could not be parsed completely");
+    DebugLog("XML: " + source + " could not be parsed completely");
     return 0;
   }
   return 1;

@@ -23,6 +23,8 @@ class XMLFile {
   // first, so a failure leaves it empty, except that the tags before a '<' without '>'
   // stay (with level 0 and no text).
   int Open(const std::string& path);
+  // Reads a document that is already in memory, as Open reads a file of these bytes.
+  int OpenText(const std::string& bytes);
   // Writes the normalised text through a temporary file renamed over the target, so a
   // failed save leaves the old file as it was.
   int Save(const std::string& path) const;
@@ -49,6 +51,7 @@ class XMLFile {
 
  private:
   void RequireList() const;
+  int Parse(const std::string& bytes, const std::string& source);
   XMLNode* Locate(const std::string& path, bool startTagsOnly) const;
 
   bool hasList_ = false;

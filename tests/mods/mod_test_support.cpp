@@ -99,7 +99,7 @@ void ModTest::SetUp() {
   WriteFile("work/Tools/ddsConverter.exe", "");
   runner_ = std::make_shared<RecordingRunner>();
   environment_ = ModEnvironment{WorkingFolders{Sys("work")}, Sys("work/Tools/ddsConverter.exe"), runner_,
-                                [this](const std::string& line) { traceLines_.push_back(line); }, nullptr};
+                                [this](const std::string& line) { traceLines_.push_back(line); }, nullptr, nullptr};
 }
 
 std::string ModTest::Sys(const std::string& relative) const { return SystemPath((root_ / relative).string()); }

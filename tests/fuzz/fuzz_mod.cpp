@@ -1,5 +1,5 @@
-// Arbitrary bytes as a mod archive, read as the batch inspector reads one: the
-// description, the store picture converted in this process and the vehicle data. Nothing
+// Arbitrary bytes as a mod archive, read as the window reads one (copies in the temp
+// folder, no converter) and as the batch inspector reads one (copies in memory). Nothing
 // is written beside the temp folder, whatever names the archive holds.
 
 #include <cstdint>
@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "mods/folder_clearing.h"
+#include "mods/mod_reading.h"
 #include "platform/file_system.h"
+#include "platform/host_path.h"
 #include "platform/scratch_folder.h"
 #include "tools/inspect/inspection_record.h"
 #include "tools/inspect/inspector_environment.h"
@@ -16,28 +19,35 @@ namespace {
 
 constexpr char kArchiveName[] = "input.zip";
 
-// The inspector's set-up for the whole run; its scratch folder goes when the run ends.
-struct Inspector {
+// The window's set-up for the whole run; its scratch folder goes when the run ends.
+struct Window {
   strohvik::ScratchFolder scratch{"fuzz_mod"};
-  strohvik::ModEnvironment environment = strohvik::InspectorEnvironment(scratch);
+  strohvik::WorkingFolders folders{strohvik::SystemPath(scratch.HostPath())};
+  bool tempFolderMade = strohvik::CreateFolderWithParents(folders.Temp());
+  // No converter: only the copies are of interest here.
+  strohvik::ModEnvironment environment{folders, folders.Tools() + "\\ddsConverter.exe", nullptr, nullptr, nullptr,
+                                       nullptr};
   std::string archive = scratch.HostPath() + "/" + kArchiveName;
   std::vector<std::string> names = strohvik::ListFolder(scratch.HostPath());  // the temp folder
 };
 
-Inspector& TheInspector() {
-  static Inspector inspector;
-  return inspector;
+Window& TheWindow() {
+  static Window window;
+  return window;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace strohvik;
-  Inspector& inspector = TheInspector();
+  Window& window = TheWindow();
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  if (!WriteFileAtomically(inspector.archive, bytes, Durability::Scratch)) return 0;
-  InspectArchive(inspector.environment, inspector.archive);
-  DeleteFile(inspector.archive);
-  if (ListFolder(inspector.scratch.HostPath()) != inspector.names) std::abort();
+  if (!WriteFileAtomically(window.archive, bytes, Durability::Scratch)) return 0;
+  ClearTempFolder(window.folders);
+  LoadedMod mod;
+  ReadMod(window.environment, mod, SystemPath(window.archive));
+  InspectArchive(InspectorEnvironment(), window.archive);
+  DeleteFile(window.archive);
+  if (ListFolder(window.scratch.HostPath()) != window.names) std::abort();
   return 0;
 }

@@ -130,20 +130,11 @@ TEST_F(InspectCheck, AFolderWithoutProblemsEndsWithExitCodeZeroAndEmptyProblemCo
   EXPECT_TRUE(run.out.ends_with(",Keine Fehler.,,\n"));
 }
 
-// The first entry's data starts right after its local header, name and extra field.
-void DamageFirstEntry(const fs::path& archive) {
-  std::string bytes = testing_dds::ReadFile(archive);
-  const auto at = [&](size_t offset) { return static_cast<unsigned char>(bytes[offset]); };
-  const size_t data = 30 + (at(26) | at(27) << 8) + (at(28) | at(29) << 8);
-  bytes[data + 2] = static_cast<char>(bytes[data + 2] ^ 0x55);
-  testing_dds::WriteFile(archive, bytes);
-}
-
 TEST_F(InspectCheck, VerifyCountsDamagedEntriesAndNamesTheFirst) {
   Entries entries = Mod({"Egge"});
   entries.insert(entries.begin(), {"textures/egge.dds", std::string(4000, 'x') + "the end"});
   const std::string archive = MakeMod("mods/Egge.zip", entries);
-  DamageFirstEntry(archive);
+  testing_dds::DamageFirstEntry(archive);
   const InspectorRun checked = Inspect({"--check", "mods"});
   EXPECT_EQ(checked.exitCode, 0);
   const InspectorRun verified = Inspect({"--verify", "mods"});

@@ -24,6 +24,15 @@ std::map<std::string, std::string> SnapshotTree(const std::filesystem::path& roo
   return files;
 }
 
+// The first entry's data starts right after its local header, name and extra field.
+void DamageFirstEntry(const std::filesystem::path& archive) {
+  std::string bytes = ReadFile(archive);
+  const auto at = [&](size_t offset) { return static_cast<unsigned char>(bytes[offset]); };
+  const size_t data = 30 + (at(26) | at(27) << 8) + (at(28) | at(29) << 8);
+  bytes[data + 2] = static_cast<char>(bytes[data + 2] ^ 0x55);
+  WriteFile(archive, bytes);
+}
+
 RgbaImage DecodePng(const std::string& bytes, bool* hasAlpha) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;

@@ -19,11 +19,7 @@ std::string JoinArgumentWords(const std::vector<std::string>& words) {
   return joined;
 }
 
-namespace {
-
-// The converter's steps with the PNG made from the decoded picture by `encode`.
-std::string WritePngOfTexture(const std::string& ddsName, const std::string& workingDirectory,
-                              std::string (*encode)(const RgbaImage& picture)) {
+std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
   const std::string fileName = FilePart(ddsName);
   if (fileName.empty() || fileName == "." || fileName == "..") return "no DDS file name given";
   if (AsciiLower(Extension(fileName)) == "png") return "the name is a PNG, not a DDS texture";
@@ -35,7 +31,7 @@ std::string WritePngOfTexture(const std::string& ddsName, const std::string& wor
 
   std::string png;
   try {
-    png = encode(ReadDdsFile(ddsPath));
+    png = EncodePng(ReadDdsFile(ddsPath));
   } catch (const DdsError& error) {
     return ddsPath + ": " + error.what();
   } catch (const std::bad_alloc&) {
@@ -43,18 +39,6 @@ std::string WritePngOfTexture(const std::string& ddsName, const std::string& wor
   }
   if (!WriteFileAtomically(pngPath, png, Durability::Scratch)) return pngPath + ": cannot write the file";
   return std::string();
-}
-
-std::string OnePixelStandIn(const RgbaImage&) { return EncodePng(RgbaImage{1, 1, {0, 0, 0, 255}}); }
-
-}  // namespace
-
-std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
-  return WritePngOfTexture(ddsName, workingDirectory, EncodePng);
-}
-
-std::string CheckTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory) {
-  return WritePngOfTexture(ddsName, workingDirectory, OnePixelStandIn);
 }
 
 }  // namespace strohvik

@@ -20,9 +20,4 @@ std::string JoinArgumentWords(const std::vector<std::string>& words);
 // one. Returns the empty string on success, otherwise why nothing was written.
 std::string ConvertTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory);
 
-// For a reader that never shows the picture and only needs to know whether it would
-// show: the texture is decoded in full as for a conversion, but the PNG written under
-// the converter's name is a one-pixel stand-in, which costs nothing to encode.
-std::string CheckTextureInTempFolder(const std::string& ddsName, const std::string& workingDirectory);
-
 }  // namespace strohvik

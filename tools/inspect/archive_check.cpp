@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "mods/mod_texts.h"
-#include "mods/open_archive.h"
 #include "platform/host_path.h"
 #include "tools/inspect/archive_contents.h"
 #include "tools/inspect/archive_name.h"
@@ -41,16 +40,16 @@ Problems DescriptionProblems(const InspectionRecord& record) {
   return problems;
 }
 
-Problems ReadingProblems(const InspectionRecord& record, bool verify) {
-  std::ifstream file(record.file, std::ios::binary);
-  if (!file) {
-    return {{"unreadable", "Die Datei lässt sich nicht öffnen. Bitte die Zugriffsrechte prüfen."}};
-  }
-  const std::shared_ptr<ZipReader> reader = OpenModArchive(SystemPath(record.file));
-  if (!reader) {
-    const std::string kind = ArchiveKind(file);
-    return {{"not-zip", (kind.empty() ? "Die Datei ist kein ZIP-Archiv." : "Die Datei ist " + kind + ".") + kOnlyZip}};
-  }
+Problems UnopenedProblems(const std::string& file) {
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) return {{"unreadable", "Die Datei lässt sich nicht öffnen. Bitte die Zugriffsrechte prüfen."}};
+  const std::string kind = ArchiveKind(stream);
+  return {{"not-zip", (kind.empty() ? "Die Datei ist kein ZIP-Archiv." : "Die Datei ist " + kind + ".") + kOnlyZip}};
+}
+
+Problems ReadingProblems(const ModEnvironment& environment, const InspectionRecord& record, bool verify) {
+  const std::shared_ptr<ZipReader> reader = environment.archive->Reader(SystemPath(record.file));
+  if (!reader) return UnopenedProblems(record.file);
   Problems problems = ContentProblems(*reader);
   if (problems.empty()) problems = DescriptionProblems(record);
   if (verify) {
@@ -61,10 +60,10 @@ Problems ReadingProblems(const InspectionRecord& record, bool verify) {
 
 }  // namespace
 
-Problems CheckArchive(const InspectionRecord& record, bool verify) {
+Problems CheckArchive(const ModEnvironment& environment, const InspectionRecord& record, bool verify) {
   Problems problems;
   if (auto name = NameProblem(FileNameOf(record.file))) problems.push_back(std::move(*name));
-  for (Problem& problem : ReadingProblems(record, verify)) problems.push_back(std::move(problem));
+  for (Problem& problem : ReadingProblems(environment, record, verify)) problems.push_back(std::move(problem));
   return problems;
 }
 

@@ -7,7 +7,8 @@
 
 namespace strohvik {
 
-// record is the archive's inspection; verify also reads every entry to its end.
-Problems CheckArchive(const InspectionRecord& record, bool verify);
+// record is the archive's inspection with the environment given; verify also reads
+// every entry to its end.
+Problems CheckArchive(const ModEnvironment& environment, const InspectionRecord& record, bool verify);
 
 }  // namespace strohvik

@@ -1,6 +1,5 @@
 #include "tools/inspect/inspection_record.h"
 
-#include "mods/folder_clearing.h"
 #include "mods/loaded_mod.h"
 #include "mods/mod_reading.h"
 #include "platform/host_path.h"
@@ -16,7 +15,6 @@ std::optional<std::string> UnlessNone(const std::string& name) {
 }  // namespace
 
 InspectionRecord InspectArchive(const ModEnvironment& environment, const std::string& file) {
-  ClearTempFolder(environment.folders);
   LoadedMod mod;
   const ModPage page = ReadMod(environment, mod, SystemPath(file));
   return InspectionRecord{

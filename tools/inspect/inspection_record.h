@@ -29,7 +29,7 @@ struct InspectionRecord {
   std::optional<Problems> problems;  // nothing: the run does not check
 };
 
-// Empties the environment's temp folder and reads the archive at the host path file.
+// Reads the archive at the host path file with the environment of this one reading.
 InspectionRecord InspectArchive(const ModEnvironment& environment, const std::string& file);
 
 }  // namespace strohvik

@@ -8,6 +8,7 @@
 
 #include "tools/inspect/archive_check.h"
 #include "tools/inspect/check_summary.h"
+#include "tools/inspect/inspector_environment.h"
 #include "tools/inspect/parallel_reading.h"
 #include "tools/inspect/record_output.h"
 #include "tools/inspect/shared_checks.h"
@@ -31,9 +32,10 @@ std::unique_ptr<RecordWriter> WriterFor(const InspectOptions& options) {
 void ReadArchives(const InspectOptions& options, const std::vector<std::string>& archives,
                   const std::function<void(InspectionRecord)>& sink) {
   const bool progress = archives.size() >= kProgressFrom && isatty(STDERR_FILENO);
-  const ReadArchive read = [&options](const ModEnvironment& environment, const std::string& archive) {
+  const ReadArchive read = [&options](const std::string& archive) {
+    const ModEnvironment environment = InspectorEnvironment();
     InspectionRecord record = InspectArchive(environment, archive);
-    if (options.check) record.problems = CheckArchive(record, options.verify);
+    if (options.check) record.problems = CheckArchive(environment, record, options.verify);
     return record;
   };
   ReadInOrder(archives, options.threads, read, [&](InspectionRecord record, size_t done) {

@@ -2,17 +2,15 @@
 
 #include <memory>
 
-#include "platform/file_system.h"
-#include "platform/host_path.h"
-#include "tools/inspect/built_in_converter.h"
+#include "tools/inspect/memory_copies.h"
 
 namespace strohvik {
 
-ModEnvironment InspectorEnvironment(const ScratchFolder& scratch) {
-  const WorkingFolders folders{SystemPath(scratch.HostPath())};
-  CreateFolderWithParents(folders.Temp());
-  // No trace lines: standard output carries the report.
-  return ModEnvironment{folders, OwnProgramFile(), std::make_shared<BuiltInConverter>(), nullptr, nullptr};
+ModEnvironment InspectorEnvironment() {
+  ModEnvironment environment;
+  environment.archive = std::make_shared<OpenArchive>();
+  environment.copies = std::make_shared<MemoryCopies>();
+  return environment;
 }
 
 }  // namespace strohvik

@@ -1,14 +1,12 @@
 #pragma once
-// What the reading of a mod needs, set up in the inspector's scratch folder: its temp
-// folder, the converter built into this program, no trace lines.
+// What the reading of one archive needs in the inspector: copies in memory, the archive
+// kept open for the check that follows the reading, no trace lines (standard output
+// carries the report).
 
 #include "mods/mod_environment.h"
-#include "platform/scratch_folder.h"
 
 namespace strohvik {
 
-// Creates the temp folder in the scratch folder. The environment uses the scratch folder
-// for as long as it is used itself.
-ModEnvironment InspectorEnvironment(const ScratchFolder& scratch);
+ModEnvironment InspectorEnvironment();
 
 }  // namespace strohvik

@@ -9,9 +9,10 @@
 // reads every entry of every archive to its end. -j N reads N archives at the same time
 // (all cores by default); the report is the same for every N.
 // SIGINT and SIGTERM stop the run after the archive being read: the records so far are
-// printed, the scratch folder is removed, and the program ends by that signal.
+// printed, and the program ends by that signal.
 //
-// DDS store pictures are converted inside this program by the converter's own code.
+// Nothing is written to disk: the entries a reading takes out of an archive stay in
+// memory, and a DDS store picture is judged by the converter's own header check.
 
 #include <algorithm>
 #include <exception>
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
   } catch (const std::exception& error) {
     std::cerr << "strohvik-inspect: " << error.what() << "\n";
   }
-  // The scratch folder is gone by now; the records read so far still reach the reader.
+  // The records read so far reach the reader before the signal ends the program.
   std::cout.flush();
   strohvik::EndByStopSignal();
   return exitCode;

@@ -7,8 +7,6 @@
 #include <optional>
 #include <thread>
 
-#include "platform/scratch_folder.h"
-#include "tools/inspect/inspector_environment.h"
 #include "tools/inspect/stop_signals.h"
 
 namespace strohvik {
@@ -44,16 +42,10 @@ class OrderedResults {
   int workersDone_ = 0;
 };
 
-// Made on the worker's own thread: the converter sets its threads for the thread that
-// makes it.
 void Work(const std::vector<std::string>& archives, std::atomic<size_t>& next, const ReadArchive& read,
           OrderedResults& results) {
-  {
-    const ScratchFolder scratch("strohvik-inspect");
-    const ModEnvironment environment = InspectorEnvironment(scratch);
-    for (size_t index = next++; index < archives.size() && !StopRequested(); index = next++)
-      results.Put(index, read(environment, archives[index]));
-  }
+  for (size_t index = next++; index < archives.size() && !StopRequested(); index = next++)
+    results.Put(index, read(archives[index]));
   results.WorkerDone();
 }
 

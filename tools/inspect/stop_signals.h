@@ -1,6 +1,6 @@
 #pragma once
 // Ctrl-C (SIGINT) and SIGTERM stop a run between two archives rather than in the middle
-// of one, so that the scratch folder is removed on the way out; the program then ends by
+// of one, so that the records read so far are printed whole; the program then ends by
 // the same signal, which is what the shell and a calling script look at. A second signal
 // of the same kind ends the program at once.
 

@@ -144,6 +144,21 @@ TEST_F(InspectCheck, VerifyCountsDamagedEntriesAndNamesTheFirst) {
                            "den Mod neu herunterladen."));
 }
 
+TEST_F(InspectCheck, AnArchiveNamedTwiceIsNoDuplicateAndOtherFilesKeepTheirPlaceInTheFolder) {
+  MakeMod("mods/Egge.zip", Mod({"Egge"}));
+  MakeFile("mods/Egge.txt", "notes");
+  MakeMod("mods/Walze.zip", Mod({"Walze"}));
+  MakeFile("mods/Zubehoer.txt", "more notes");
+  const InspectorRun run = Inspect({"--check", "--format=csv", "mods/Egge.zip", "./mods/Egge.zip", "mods"});
+  std::vector<std::string> files;
+  for (size_t line = run.out.find('\n'); line + 1 < run.out.size(); line = run.out.find('\n', line + 1)) {
+    files.push_back(run.out.substr(line + 1, run.out.find(',', line + 1) - line - 1));
+  }
+  EXPECT_THAT(files, testing::ElementsAre("mods/Egge.zip", "./mods/Egge.zip", "mods/Egge.txt", "mods/Egge.zip",
+                                          "mods/Walze.zip", "mods/Zubehoer.txt"));
+  EXPECT_THAT(run.out, testing::Not(HasSubstr("Gleicher Inhalt wie „Egge.zip“")));
+}
+
 TEST_F(InspectCheck, AFileItMayNotOpenIsUnreadable) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from reading";
   const std::string archive = MakeMod("mods/Egge.zip", Mod({"Egge"}));

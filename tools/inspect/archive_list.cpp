@@ -16,7 +16,11 @@ void AddFilesOfFolder(const std::string& folder, ArchiveList& list) {
   for (const auto& name : ListFolder(SystemPath(folder))) {
     const std::string path = InFolder(folder, name);
     if (!IsFile(SystemPath(path))) continue;
-    (AsciiLower(Extension(name)) == "zip" ? list.archives : list.foreign).push_back(path);
+    if (AsciiLower(Extension(name)) == "zip") {
+      list.archives.push_back(path);
+    } else {
+      list.foreign.push_back({path, list.archives.size()});
+    }
   }
 }
 

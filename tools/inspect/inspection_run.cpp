@@ -60,7 +60,7 @@ int InspectOnly(const InspectOptions& options, const ArchiveList& list) {
   return exitCode;
 }
 
-InspectionRecord ForeignFile(const std::string& file) {
+InspectionRecord ForeignRecord(const std::string& file) {
   InspectionRecord record;
   record.file = file;
   record.problems = Problems{{"foreign-file", "Die Datei ist kein Mod-Archiv (.zip) und gehört nicht in den "
@@ -68,15 +68,27 @@ InspectionRecord ForeignFile(const std::string& file) {
   return record;
 }
 
+// The archives' records with those of the other files where the listing had them. A
+// stopped run reports only the archives read.
+std::vector<InspectionRecord> InListingOrder(std::vector<InspectionRecord> archives,
+                                             const std::vector<ForeignFile>& foreign) {
+  if (StopRequested()) return archives;
+  std::vector<InspectionRecord> records;
+  auto next = foreign.begin();
+  for (size_t index = 0; index <= archives.size(); ++index) {
+    for (; next != foreign.end() && next->archivesBefore == index; ++next) records.push_back(ForeignRecord(next->path));
+    if (index < archives.size()) records.push_back(std::move(archives[index]));
+  }
+  return records;
+}
+
 // Problems shared by several archives show only once all are read, so the check holds
 // the records, which is a few kilobytes per mod, until the end.
 int InspectAndCheck(const InspectOptions& options, const ArchiveList& list) {
-  std::vector<InspectionRecord> records;
-  ReadArchives(options, list.archives, [&](InspectionRecord record) { records.push_back(std::move(record)); });
-  CheckArchivesTogether(records);
-  if (!StopRequested()) {
-    for (const std::string& file : list.foreign) records.push_back(ForeignFile(file));
-  }
+  std::vector<InspectionRecord> archives;
+  ReadArchives(options, list.archives, [&](InspectionRecord record) { archives.push_back(std::move(record)); });
+  CheckArchivesTogether(archives);
+  const std::vector<InspectionRecord> records = InListingOrder(std::move(archives), list.foreign);
   const auto writer = WriterFor(options);
   int exitCode = kAllRead;
   for (const InspectionRecord& record : records) {

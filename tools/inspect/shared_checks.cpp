@@ -21,6 +21,14 @@ void Add(InspectionRecord& record, std::string code, std::string text) {
 
 std::string Quoted(const InspectionRecord& record) { return "„" + FileNameOf(record.file) + "“"; }
 
+// One file named twice on the command line ("a.zip ./a.zip") is no second copy for the
+// game; two names of one file in a folder (links) are, as the game reads both.
+bool SamePath(const InspectionRecord& a, const InspectionRecord& b) {
+  std::error_code error;
+  return std::filesystem::absolute(a.file, error).lexically_normal() ==
+         std::filesystem::absolute(b.file, error).lexically_normal();
+}
+
 // Groups the candidates by equal bytes, reading them side by side.
 std::vector<Group> EqualBytesInFull(const std::vector<InspectionRecord>& records, const Group& candidates) {
   std::vector<Group> groups;
@@ -66,9 +74,10 @@ std::vector<size_t> FindDuplicates(std::vector<InspectionRecord>& records) {
       for (const size_t index : group) {
         identity[index] = group.front();
         for (const size_t other : group) {
-          if (other != index) Add(records[index], "duplicate", "Gleicher Inhalt wie " + Quoted(records[other]) +
-                                                              ": Das Spiel lädt den Mod doppelt. Eine der beiden "
-                                                              "Dateien kann gelöscht werden.");
+          if (SamePath(records[index], records[other])) continue;
+          Add(records[index], "duplicate",
+              "Gleicher Inhalt wie " + Quoted(records[other]) +
+                  ": Das Spiel lädt den Mod doppelt. Eine der beiden Dateien kann gelöscht werden.");
         }
       }
     }

@@ -63,6 +63,11 @@ TEST_F(InspectCheck, ReportsEachProblemWithItsCodeAndText) {
   MakeMod("mods/Drescher.zip", Mod({"Drescher", "2.0"}));
   MakeMod("mods/DrescherAlt.zip", Mod({"Drescher", "1.1"}));
   MakeFile("mods/liesmich.txt", "install notes");
+  MakeMod("mods/Abgebrochen.zip", Mod({"Abgebrochen"}));
+  fs::resize_file(root_ / "mods/Abgebrochen.zip", 60);
+  MakeFile("mods/Leer.zip.zip", "");
+  fs::create_directories(root_ / "mods/Ordner.zip");
+  fs::create_directories(root_ / "mods/Unterordner");
   const InspectorRun run = Inspect({"--check", "mods"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "");
@@ -114,6 +119,15 @@ TEST_F(InspectCheck, ReportsEachProblemWithItsCodeAndText) {
   EXPECT_EQ(ProblemsOf(out, "mods/DrescherAlt.zip"),
             One("same-mod", drescher + "„DrescherAlt.zip“ (Version 1.1) und „Drescher.zip“ (Version 2.0). Das Spiel "
                                        "lädt beide: Bitte nur eine behalten."));
+  const std::string stoppedDownload =
+      One("damaged", "Das Archiv ist unvollständig: Meist ist der Download abgebrochen. Bitte den Mod neu "
+                     "herunterladen.");
+  EXPECT_EQ(ProblemsOf(out, "mods/Abgebrochen.zip"), stoppedDownload);
+  EXPECT_THAT(ProblemsOf(out, "mods/Leer.zip.zip"), HasSubstr(stoppedDownload.substr(1)));
+  EXPECT_EQ(ProblemsOf(out, "mods/Ordner.zip"),
+            One("not-zip", "Das ist ein Ordner, kein ZIP-Archiv. Das Spiel liest nur ZIP-Archive: Bitte den Inhalt "
+                           "des Ordners als ZIP packen."));
+  EXPECT_EQ(ProblemsOf(out, "mods/Unterordner"), "no record");
   EXPECT_EQ(ProblemsOf(out, "mods/liesmich.txt"),
             One("foreign-file", "Die Datei ist kein Mod-Archiv (.zip) und gehört nicht in den Mods-Ordner. Bitte "
                                 "verschieben oder löschen."));

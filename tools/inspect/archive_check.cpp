@@ -13,13 +13,21 @@ namespace {
 
 constexpr char kOnlyZip[] = " Das Spiel liest nur ZIP-Archive: Bitte entpacken und als ZIP packen.";
 
-// The kind of archive the first bytes show, for the player to know what to unpack it with.
-std::string ArchiveKind(std::ifstream& file) {
-  std::string start(6, '\0');
-  file.read(start.data(), static_cast<std::streamsize>(start.size()));
-  if (start == std::string("Rar!\x1a\x07", 6)) return "ein RAR-Archiv";
-  if (start == std::string("7z\xbc\xaf\x27\x1c", 6)) return "ein 7z-Archiv";
-  return "";
+// A zip archive without its end, or an empty file, is what a download that stopped
+// early leaves.
+bool StoppedDownload(const std::string& start) { return start.empty() || start.starts_with("PK\x03\x04"); }
+
+// What the first bytes of a file the zip reader refused show; the kind of archive tells
+// the player what to unpack it with.
+Problem RefusedFileProblem(const std::string& start) {
+  if (StoppedDownload(start)) {
+    return {"damaged", "Das Archiv ist unvollständig: Meist ist der Download abgebrochen. Bitte den Mod neu "
+                       "herunterladen."};
+  }
+  std::string kind = "Die Datei ist kein ZIP-Archiv.";
+  if (start == std::string("Rar!\x1a\x07", 6)) kind = "Die Datei ist ein RAR-Archiv.";
+  if (start == std::string("7z\xbc\xaf\x27\x1c", 6)) kind = "Die Datei ist ein 7z-Archiv.";
+  return {"not-zip", kind + kOnlyZip};
 }
 
 Problems DescriptionProblems(const InspectionRecord& record) {
@@ -43,8 +51,10 @@ Problems DescriptionProblems(const InspectionRecord& record) {
 Problems UnopenedProblems(const std::string& file) {
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return {{"unreadable", "Die Datei lässt sich nicht öffnen. Bitte die Zugriffsrechte prüfen."}};
-  const std::string kind = ArchiveKind(stream);
-  return {{"not-zip", (kind.empty() ? "Die Datei ist kein ZIP-Archiv." : "Die Datei ist " + kind + ".") + kOnlyZip}};
+  std::string start(6, '\0');
+  stream.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<size_t>(stream.gcount()));
+  return {RefusedFileProblem(start)};
 }
 
 Problems ReadingProblems(const ModEnvironment& environment, const InspectionRecord& record, bool verify) {

@@ -15,10 +15,11 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 void AddFilesOfFolder(const std::string& folder, ArchiveList& list) {
   for (const auto& name : ListFolder(SystemPath(folder))) {
     const std::string path = InFolder(folder, name);
-    if (!IsFile(SystemPath(path))) continue;
-    if (AsciiLower(Extension(name)) == "zip") {
+    const FileKind kind = KindOf(SystemPath(path));
+    const bool zipName = AsciiLower(Extension(name)) == "zip";
+    if (kind == FileKind::File && zipName) {
       list.archives.push_back(path);
-    } else {
+    } else if (kind == FileKind::File || (kind == FileKind::Folder && zipName)) {
       list.foreign.push_back({path, list.archives.size()});
     }
   }

@@ -7,8 +7,8 @@
 
 namespace strohvik {
 
-// A file of a folder given that is no .zip archive, and where it stands among the
-// archives: after the first archivesBefore of them.
+// A file of a folder given that is no .zip archive, or a subfolder named like one, and
+// where it stands among the archives: after the first archivesBefore of them.
 struct ForeignFile {
   std::string path;
   size_t archivesBefore = 0;

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <vector>
 
+#include "platform/file_system.h"
+#include "platform/host_path.h"
 #include "tools/inspect/archive_check.h"
 #include "tools/inspect/check_summary.h"
 #include "tools/inspect/inspector_environment.h"
@@ -60,11 +62,17 @@ int InspectOnly(const InspectOptions& options, const ArchiveList& list) {
   return exitCode;
 }
 
+// The game takes a folder named like an archive for one and fails on it.
 InspectionRecord ForeignRecord(const std::string& file) {
   InspectionRecord record;
   record.file = file;
-  record.problems = Problems{{"foreign-file", "Die Datei ist kein Mod-Archiv (.zip) und gehört nicht in den "
-                                              "Mods-Ordner. Bitte verschieben oder löschen."}};
+  if (IsFolder(SystemPath(file))) {
+    record.problems = Problems{{"not-zip", "Das ist ein Ordner, kein ZIP-Archiv. Das Spiel liest nur ZIP-Archive: "
+                                           "Bitte den Inhalt des Ordners als ZIP packen."}};
+  } else {
+    record.problems = Problems{{"foreign-file", "Die Datei ist kein Mod-Archiv (.zip) und gehört nicht in den "
+                                                "Mods-Ordner. Bitte verschieben oder löschen."}};
+  }
   return record;
 }
 

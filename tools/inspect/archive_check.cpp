@@ -42,7 +42,7 @@ Problems DescriptionProblems(const InspectionRecord& record) {
 }
 
 Problems ReadingProblems(const InspectionRecord& record, bool verify) {
-  std::ifstream file(record.file, std::ios::binary);
+  std::ifstream file(HostFilePath(record.file), std::ios::binary);
   if (!file) {
     return {{"unreadable", "Die Datei lässt sich nicht öffnen. Bitte die Zugriffsrechte prüfen."}};
   }

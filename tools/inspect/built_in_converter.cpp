@@ -2,10 +2,6 @@
 
 #include <omp.h>
 
-#include <filesystem>
-#include <system_error>
-
-#include "platform/host_path.h"
 #include "tools/dds_converter/texture_conversion.h"
 
 namespace strohvik {
@@ -17,11 +13,6 @@ ProcessResult BuiltInConverter::Run(const std::vector<std::string>& arguments, c
   // The report names pictures and says whether they show; nobody looks at their pixels.
   const std::string error = CheckTextureInTempFolder(JoinArgumentWords(words), workingDirectory);
   return ProcessResult{true, error.empty() ? 0 : 1};
-}
-
-std::string OwnProgramFile() {
-  std::error_code error;
-  return SystemPath(std::filesystem::read_symlink("/proc/self/exe", error).string());
 }
 
 }  // namespace strohvik

@@ -21,8 +21,4 @@ class BuiltInConverter : public ProcessRunner {
   ProcessResult Run(const std::vector<std::string>& arguments, const std::string& workingDirectory) override;
 };
 
-// The program file of this process, in the system's form: it holds the converter, so
-// it stands for the converter program that must be present.
-std::string OwnProgramFile();
-
 }  // namespace strohvik

@@ -1,0 +1,18 @@
+#pragma once
+// What a program learns about itself from the system: its file, its arguments, its
+// process id, and how its standard output carries bytes.
+
+#include <string>
+#include <vector>
+
+namespace strohvik {
+
+// The program's own file as a system path; empty when the system does not tell.
+std::string OwnProgramFile();
+// The arguments after the program's name, in UTF-8 whatever the system's code page.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+int CurrentProcessId();
+// Standard output passes bytes unchanged: no CR before each LF in a JSON or CSV report.
+void MakeStandardOutputBinary();
+
+}  // namespace strohvik

@@ -6,7 +6,6 @@
 
 #include "platform/debug_log.h"
 #include "platform/file_system.h"
-#include "platform/host_path.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "zip/archive_view.h"

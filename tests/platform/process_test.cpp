@@ -42,16 +42,16 @@ TEST(SplitCommandLine, FollowsTheWindowsRules) {
 TEST(JoinCommandLine, SplitsBackIntoTheSameWords) {
   const std::vector<std::vector<std::string>> cases = {
       {R"(C:\Program Files\LS\game.exe)", "-a", "two words", ""},
-      {"p", R"(a"b)", R"(a"b)", R"(ends\)", R"(ends with space\ )", R"(\server\share\)", "tab\there"},
-      {"p", R"(C:\My Mods\)", """, "\\"", "a b	c"},
-      {"Tools\7z.exe", "u", "-tzip", "Größe Ähre.zip"},
+      {"p", R"(a"b)", R"(a\"b)", R"(ends\)", R"(ends with space\ )", R"(\\server\share\)", R"(tab\there)"},
+      {"p", R"(C:\My Mods\)", R"(")", R"(\\")", "a b\tc"},
+      {R"(Tools\7z.exe)", "u", "-tzip", "Größe Ähre.zip"},
   };
   for (const auto& words : cases) {
     const std::string line = JoinCommandLine(words);
     SCOPED_TRACE(line);
     EXPECT_EQ(SplitCommandLine(line), words);
   }
-  EXPECT_EQ(JoinCommandLine({"p", "plain", R"(a)"}), R"(p plain a)") << "only what needs quotes is quoted";
+  EXPECT_EQ(JoinCommandLine({"p", "plain", R"(a\b)"}), R"(p plain a\b)") << "only what needs quotes is quoted";
 }
 
 class RunProcessTest : public testing::Test {

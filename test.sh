@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the machine lacks, builds with the sanitizers and runs every test,
-# then gives each fuzzer a short run.
+# then gives each fuzzer a short run; with STROHVIK_WINDOWS=1, then scripts/build-windows.sh.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-packages.sh
@@ -22,3 +22,7 @@ if [ -n "$leftovers" ]; then
   exit 1
 fi
 scripts/fuzz.sh "${STROHVIK_FUZZ_SECONDS:-15}"
+# The Windows programs, cross-built and run under Wine, held to the Linux ones just tested.
+if [ "${STROHVIK_WINDOWS:-0}" = 1 ]; then
+  STROHVIK_LINUX_BUILD=build/test scripts/build-windows.sh
+fi

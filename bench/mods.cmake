@@ -2,7 +2,7 @@
 # batch inspector over a folder of 500 mods. Their archives are written at run time below
 # the temporary folder.
 add_library(strohvik_mods_bench_fixtures STATIC mods_bench_fixtures.cpp ${CMAKE_SOURCE_DIR}/tests/tools/dds_fixture.cpp)
-target_link_libraries(strohvik_mods_bench_fixtures PUBLIC strohvik_zip strohvik_dds_converter squish)
+target_link_libraries(strohvik_mods_bench_fixtures PUBLIC strohvik_zip strohvik_dds_converter Squish::Squish)
 
 strohvik_add_bench(mods_load_bench SOURCES mods_load_bench.cpp LIBS strohvik_mods strohvik_mods_bench_fixtures)
 

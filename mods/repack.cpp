@@ -1,7 +1,5 @@
 #include "mods/repack.h"
 
-#include <filesystem>
-
 #include "mods/repack_checks.h"
 #include "mods/repack_copy.h"
 #include "platform/file_system.h"
@@ -10,12 +8,6 @@
 
 namespace strohvik {
 namespace {
-
-std::string NativeAbsolute(const std::string& systemPath) {
-  std::error_code error;
-  const auto absolute = std::filesystem::absolute(HostPath(systemPath), error);
-  return error ? HostPath(systemPath) : absolute.lexically_normal().string();
-}
 
 // The exit code stays in the text as a detail for whoever helps the player.
 std::string ArchiverFailure(const ProcessResult& result) {
@@ -50,9 +42,9 @@ std::string ArchiverPath(const WorkingFolders& folders) { return JoinPath(folder
 
 std::vector<std::string> RepackArguments(const WorkingFolders& folders, const std::string& archive,
                                          const std::vector<std::string>& editedFiles) {
-  std::vector<std::string> arguments = {NativeAbsolute(ArchiverPath(folders)), "u", "-tzip", "-spd", "-ux2z2", "-y",
-                                        NativeAbsolute(archive)};
-  for (const std::string& file : editedFiles) arguments.push_back(NativeAbsolute(file));
+  std::vector<std::string> arguments = {AbsoluteHostPath(ArchiverPath(folders)), "u", "-tzip", "-spd", "-ux2z2", "-y",
+                                        AbsoluteHostPath(archive)};
+  for (const std::string& file : editedFiles) arguments.push_back(AbsoluteHostPath(file));
   return arguments;
 }
 

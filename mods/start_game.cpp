@@ -1,35 +1,11 @@
 #include "mods/start_game.h"
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/paths.h"
 #include "settings/folder_value.h"
 
 namespace strohvik {
-
-std::string ProgramSearchPath() {
-  const char* path = std::getenv("PATH");
-  return path ? path : "";
-}
-
-std::string FindProgram(const std::string& name, const std::string& searchPath) {
-  size_t start = 0;
-  while (start <= searchPath.size()) {
-    const size_t end = std::min(searchPath.find(':', start), searchPath.size());
-    // An empty element of PATH stands for the current directory.
-    const std::string folder = end == start ? "." : searchPath.substr(start, end - start);
-    const std::string candidate = folder + "/" + name;
-    if (IsFile(SystemPath(candidate)) && ::access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return "";
-}
 
 StartGameOutcome StartGame(const std::string& gameFolder, const WorkingFolders& folders, ProcessRunner& runner,
                            const std::string& searchPath) {
@@ -43,17 +19,15 @@ StartGameOutcome StartGame(const std::string& gameFolder, const WorkingFolders& 
     outcome.status = "Fehler: " + game + " nicht gefunden.";
     return outcome;
   }
-  const std::string wine = FindProgram("wine", searchPath);
-  if (wine.empty()) {
+  const std::vector<std::string> command = WindowsProgramCommand(AbsoluteHostPath(game), searchPath);
+  if (command.empty()) {
     outcome.status = "Fehler: Das Spiel braucht wine, und wine ist nicht installiert.";
     return outcome;
   }
-  std::error_code error;
-  const auto absolute = std::filesystem::absolute(HostPath(game), error);
-  const std::string gameHost = error ? HostPath(game) : absolute.string();
-  const ProcessResult result = runner.Run({wine, gameHost}, folders.workingDirectory);
+  const ProcessResult result = runner.Run(command, folders.workingDirectory);
   outcome.endProgram = result.started;
-  if (!result.started) outcome.status = "Fehler: wine konnte nicht gestartet werden.";
+  // Named by the program that failed: "wine" where it starts the game.
+  if (!result.started) outcome.status = "Fehler: " + FilePart(command.front()) + " konnte nicht gestartet werden.";
   return outcome;
 }
 

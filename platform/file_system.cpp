@@ -1,10 +1,5 @@
 #include "platform/file_system.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -12,13 +7,14 @@
 
 #include "platform/host_path.h"
 #include "platform/paths.h"
+#include "platform/running_program.h"
 
 namespace strohvik {
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path Host(const std::string& path) { return fs::path(HostPath(path)); }
+fs::path Host(const std::string& path) { return HostFilePath(path); }
 
 // The folder that holds the path's name; "." for a bare name.
 std::string FolderOf(const std::string& path) {
@@ -29,7 +25,7 @@ std::string FolderOf(const std::string& path) {
 // A name no other writer picks at the same moment: process id and a counter.
 std::string TemporaryNameBeside(const std::string& target) {
   static std::atomic<unsigned> counter{0};
-  return target + ".~tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  return target + ".~tmp" + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
 }
 
 }  // namespace
@@ -56,7 +52,7 @@ std::vector<std::string> ListFolder(const std::string& path) {
   if (path.empty()) return names;
   std::error_code error;
   for (fs::directory_iterator it(Host(path), error), end; !error && it != end; it.increment(error)) {
-    names.push_back(it->path().filename().string());
+    names.push_back(Utf8Text(it->path().filename()));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -112,44 +108,21 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
   return !error;
 }
 
-bool FlushToDisk(const std::string& path) {
-  const int fd = ::open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool flushed = ::fsync(fd) == 0;
-  return ::close(fd) == 0 && flushed;
-}
-
-void StartWritingToDisk(const std::string& path) {
-  const int fd = ::open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-  ::close(fd);
-}
-
 int64_t FreeSpace(const std::string& folder) {
-  struct statvfs space {};
-  if (::statvfs(HostPath(folder).c_str(), &space) != 0) return -1;
-  return static_cast<int64_t>(space.f_bavail) * static_cast<int64_t>(space.f_frsize);
+  std::error_code error;
+  const fs::space_info space = fs::space(Host(folder), error);
+  return error ? -1 : static_cast<int64_t>(space.available);
 }
 
-bool IsWritable(const std::string& path) {
-  struct stat status {};
-  if (::stat(HostPath(path).c_str(), &status) != 0) return false;
-  // The permission test alone lets the administrator pass a file its owner marked
-  // read-only; that mark is the user's word.
-  const bool marked = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-  return marked && ::access(HostPath(path).c_str(), W_OK) == 0;
+bool RemoveEmptyFolder(const std::string& path) {
+  std::error_code error;
+  return IsFolder(path) && fs::remove(Host(path), error) && !error;
 }
 
 std::string CurrentDirectory() {
   std::error_code error;
   const fs::path current = fs::current_path(error);
-  return error ? std::string() : SystemPath(current.string());
-}
-
-bool SetFileTime(const std::string& path, std::time_t time) {
-  const struct timespec times[2] = {{time, 0}, {time, 0}};
-  return ::utimensat(AT_FDCWD, HostPath(path).c_str(), times, 0) == 0;
+  return error ? std::string() : SystemPath(Utf8Text(current));
 }
 
 std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target, Durability durability) {

@@ -40,6 +40,8 @@ bool SameContent(const std::string& a, const std::string& b);
 bool CopyFileReplacing(const std::string& source, const std::string& target, Durability durability);
 // Deletes a regular file; never a folder.
 bool DeleteFile(const std::string& path);
+// Removes a folder only while it is empty, so nothing someone else put there is lost.
+bool RemoveEmptyFolder(const std::string& path);
 bool RenameReplacing(const std::string& from, const std::string& to);
 // Flushes a file's bytes, or a folder's names, to disk.
 bool FlushToDisk(const std::string& path);
@@ -56,6 +58,8 @@ bool IsWritable(const std::string& path);
 std::string CurrentDirectory();
 // Sets access and modification time.
 bool SetFileTime(const std::string& path, std::time_t time);
+// The modification time; -1 when the file cannot be looked at.
+std::time_t ModificationTime(const std::string& path);
 
 // A file written under a temporary name beside its target and renamed over the target by
 // Commit. Until then the target is untouched; an uncommitted file is removed.

@@ -1,16 +1,5 @@
 #include "platform/process.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-
-#include "platform/host_path.h"
-
-extern char** environ;
-
 namespace strohvik {
 namespace {
 
@@ -66,40 +55,24 @@ size_t SkipBlanks(const std::string& line, size_t at) {
   return at;
 }
 
-// A program named with a folder is taken relative to our own working directory;
-// a bare name is left to the PATH search of posix_spawnp.
-std::string ProgramPath(const std::string& program) {
-  const std::string host = HostPath(program);
-  if (host.find('/') == std::string::npos) return host;
-  std::error_code error;
-  const auto absolute = std::filesystem::absolute(host, error);
-  return error ? host : absolute.string();
-}
+bool NeedsQuotes(const std::string& word) { return word.empty() || word.find_first_of(" \t\"") != std::string::npos; }
 
-// Owns the spawn file actions for the lifetime of one start.
-class SpawnActions {
- public:
-  SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
-  SpawnActions(const SpawnActions&) = delete;
-  SpawnActions& operator=(const SpawnActions&) = delete;
-  bool ChangeDirectory(const std::string& folder) {
-    return posix_spawn_file_actions_addchdir_np(&actions_, folder.c_str()) == 0;
+// Backslashes are doubled only where a quote follows them, as the splitting reads them.
+std::string QuotedArgument(const std::string& word) {
+  if (!NeedsQuotes(word)) return word;
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (const char c : word) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
   }
-  const posix_spawn_file_actions_t* get() const { return &actions_; }
-
- private:
-  posix_spawn_file_actions_t actions_;
-};
-
-int WaitForExit(pid_t child) {
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
-  }
-  if (WIFEXITED(status)) return WEXITSTATUS(status);
-  if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-  return -1;
+  quoted.append(backslashes * 2, '\\');
+  return quoted + "\"";
 }
 
 }  // namespace
@@ -113,29 +86,13 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
   return words;
 }
 
-ProcessResult RunProcess(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
-  ProcessResult result;
-  if (arguments.empty() || arguments.front().empty()) return result;
-
-  const std::string program = ProgramPath(arguments.front());
-  std::vector<std::string> argv_strings = arguments;
-  argv_strings.front() = program;
-  std::vector<char*> argv;
-  for (auto& word : argv_strings) argv.push_back(word.data());
-  argv.push_back(nullptr);
-
-  SpawnActions actions;
-  if (!workingDirectory.empty() && !actions.ChangeDirectory(HostPath(workingDirectory))) return result;
-
-  pid_t child = 0;
-  if (::posix_spawnp(&child, program.c_str(), actions.get(), nullptr, argv.data(), environ) != 0) return result;
-  result.started = true;
-  result.exitCode = WaitForExit(child);
-  return result;
-}
-
-ProcessResult RunCommandLine(const std::string& commandLine, const std::string& workingDirectory) {
-  return RunProcess(SplitCommandLine(commandLine), workingDirectory);
+std::string JoinCommandLine(const std::vector<std::string>& words) {
+  std::string line;
+  for (size_t index = 0; index < words.size(); ++index) {
+    if (index > 0) line += ' ';
+    line += index > 0 ? QuotedArgument(words[index]) : NeedsQuotes(words[0]) ? "\"" + words[0] + "\"" : words[0];
+  }
+  return line;
 }
 
 namespace {

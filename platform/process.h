@@ -14,6 +14,10 @@ namespace strohvik {
 // quote; "" inside a group is a literal quote; other backslashes are literal. The first
 // word, the program, ends at the first blank outside quotes and takes no escapes.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+// The command line SplitCommandLine splits into these words again: blanks and quotes
+// inside a word are quoted and escaped by the same rules. A program word holding a
+// quote cannot be written so (Windows names never hold one).
+std::string JoinCommandLine(const std::vector<std::string>& words);
 
 struct ProcessResult {
   bool started = false;  // false when the program could not be found or executed
@@ -24,7 +28,8 @@ struct ProcessResult {
 // current one), with the inherited standard handles, and waits for its end. The program
 // is a system path; one without a folder part is looked up in PATH.
 ProcessResult RunProcess(const std::vector<std::string>& arguments, const std::string& workingDirectory);
-// SplitCommandLine, then RunProcess.
+// Runs the program the command line names; on Windows it receives the line as it is,
+// elsewhere SplitCommandLine's words.
 ProcessResult RunCommandLine(const std::string& commandLine, const std::string& workingDirectory);
 
 // Where the system's operations start their programs (converter, archiver, game), so

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the packages of debian-packages.txt that this machine lacks.
-# apt-get update runs only when something is missing, so a ready machine starts at once.
+# scripts/install-packages.sh [LIST]: installs the packages of LIST (debian-packages.txt by
+# default) that this machine lacks. apt-get update runs only when something is missing,
+# so a ready machine starts at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' debian-packages.txt)
+mapfile -t wanted < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "${1:-debian-packages.txt}")
 missing=()
 for package in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

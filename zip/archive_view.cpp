@@ -2,9 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
+
+#include "platform/host_path.h"
 
 namespace strohvik {
 namespace {
+
+// A view without end: the whole file, which a writer also lets grow.
+constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
 
 struct View {
   FILE* file;
@@ -13,8 +19,15 @@ struct View {
 
 View& ViewOf(voidpf stream) { return *static_cast<View*>(stream); }
 
-voidpf ZCALLBACK OpenView(voidpf opaque, const void* path, int /*mode*/) {
-  FILE* file = std::fopen(static_cast<const char*>(path), "rb");
+// The fopen mode for minizip's open mode, as its own file functions choose it.
+const char* FileMode(int mode) {
+  if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ) return "rb";
+  if ((mode & ZLIB_FILEFUNC_MODE_EXISTING) != 0) return "r+b";
+  return "wb";
+}
+
+voidpf ZCALLBACK OpenView(voidpf opaque, const void* path, int mode) {
+  FILE* file = OpenHostFile(static_cast<const char*>(path), FileMode(mode));
   return file ? new View{file, *static_cast<const int64_t*>(opaque)} : nullptr;
 }
 
@@ -26,7 +39,10 @@ uLong ZCALLBACK ReadView(voidpf, voidpf stream, void* buffer, uLong size) {
   return static_cast<uLong>(std::fread(buffer, 1, allowed, view.file));
 }
 
-uLong ZCALLBACK WriteView(voidpf, voidpf, const void*, uLong) { return 0; }
+uLong ZCALLBACK WriteView(voidpf, voidpf stream, const void* buffer, uLong size) {
+  View& view = ViewOf(stream);
+  return view.end == kWholeFile ? static_cast<uLong>(std::fwrite(buffer, 1, size, view.file)) : 0;
+}
 
 ZPOS64_T ZCALLBACK TellView(voidpf, voidpf stream) {
   return static_cast<ZPOS64_T>(ftello(ViewOf(stream).file));
@@ -36,6 +52,7 @@ long ZCALLBACK SeekView(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
   View& view = ViewOf(stream);
   int64_t target = static_cast<int64_t>(offset);
   if (origin == ZLIB_FILEFUNC_SEEK_CUR) target += ftello(view.file);
+  if (origin == ZLIB_FILEFUNC_SEEK_END && view.end == kWholeFile) return fseeko(view.file, target, SEEK_END);
   if (origin == ZLIB_FILEFUNC_SEEK_END) target = view.end + static_cast<int64_t>(offset);
   if (target < 0 || target > view.end) return -1;
   return fseeko(view.file, target, SEEK_SET);
@@ -50,12 +67,24 @@ int ZCALLBACK CloseView(voidpf, voidpf stream) {
 
 int ZCALLBACK ViewError(voidpf, voidpf stream) { return std::ferror(ViewOf(stream).file); }
 
+// minizip calls the open function before its own open returns, so a local end suffices.
+zlib_filefunc64_def ViewFunctions(int64_t& viewEnd) {
+  return zlib_filefunc64_def{OpenView, ReadView, WriteView, TellView, SeekView, CloseView, ViewError, &viewEnd};
+}
+
 }  // namespace
 
-unzFile OpenUnzipUpTo(const std::string& hostPath, int64_t viewEnd) {
-  // minizip calls the open function before unzOpen2_64 returns, so the local end suffices.
-  zlib_filefunc64_def functions{OpenView, ReadView, WriteView, TellView, SeekView, CloseView, ViewError, &viewEnd};
-  return unzOpen2_64(hostPath.c_str(), &functions);
+unzFile OpenUnzipUpTo(const std::string& systemPath, int64_t viewEnd) {
+  zlib_filefunc64_def functions = ViewFunctions(viewEnd);
+  return unzOpen2_64(systemPath.c_str(), &functions);
+}
+
+unzFile OpenUnzip(const std::string& systemPath) { return OpenUnzipUpTo(systemPath, kWholeFile); }
+
+zipFile OpenZipForWriting(const std::string& systemPath, int append) {
+  int64_t whole = kWholeFile;
+  zlib_filefunc64_def functions = ViewFunctions(whole);
+  return zipOpen2_64(systemPath.c_str(), append, nullptr, &functions);
 }
 
 }  // namespace strohvik

@@ -1,9 +1,6 @@
 #include "zip/created_folders.h"
 
-#include <unistd.h>
-
 #include "platform/file_system.h"
-#include "platform/host_path.h"
 #include "platform/paths.h"
 
 namespace strohvik {
@@ -17,8 +14,7 @@ CreatedFolders::CreatedFolders(const std::string& folder) {
 }
 
 CreatedFolders::~CreatedFolders() {
-  // rmdir removes only empty folders, so nothing that someone else put there is lost.
-  for (const auto& folder : created_) ::rmdir(HostPath(folder).c_str());
+  for (const auto& folder : created_) RemoveEmptyFolder(folder);
 }
 
 }  // namespace strohvik

@@ -6,7 +6,6 @@
 
 #include "platform/debug_log.h"
 #include "platform/file_system.h"
-#include "platform/host_path.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "zip/archive_view.h"
@@ -38,8 +37,7 @@ int ZipReader::OpenZip(const std::string& name) {
   setName(name);
   readFileList();
   // minizip reads the directory the list came from; without a list it searches itself.
-  m_zipFile = m_zipFileList ? OpenUnzipUpTo(HostPath(name), m_zipFileList->EndRecordEnd())
-                            : unzOpen(HostPath(name).c_str());
+  m_zipFile = m_zipFileList ? OpenUnzipUpTo(name, m_zipFileList->EndRecordEnd()) : OpenUnzip(name);
   if (!m_zipFile) {
     CloseZip();
     return 0;

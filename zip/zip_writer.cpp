@@ -1,14 +1,13 @@
 #include "zip/zip_writer.h"
 
-#include <sys/stat.h>
-
 #include <ctime>
 #include <vector>
 
 #include "platform/debug_log.h"
 #include "platform/file_system.h"
-#include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "platform/paths.h"
+#include "zip/archive_view.h"
 #include "zip/zip_limits.h"
 
 namespace strohvik {
@@ -17,8 +16,7 @@ namespace {
 constexpr int64_t kChunkSize = 64 * 1024;
 
 tm_zip ZipDate(std::time_t time) {
-  std::tm local{};
-  localtime_r(&time, &local);
+  const std::tm local = LocalTime(time);
   tm_zip date{};
   date.tm_sec = static_cast<uInt>(local.tm_sec);
   date.tm_min = static_cast<uInt>(local.tm_min);
@@ -29,16 +27,16 @@ tm_zip ZipDate(std::time_t time) {
   return date;
 }
 
-std::time_t ModificationTime(const std::string& path) {
-  struct stat info {};
-  return ::stat(HostPath(path).c_str(), &info) == 0 ? info.st_mtime : std::time(nullptr);
+std::time_t ModificationTimeOrNow(const std::string& path) {
+  const std::time_t time = ModificationTime(path);
+  return time < 0 ? std::time(nullptr) : time;
 }
 
 }  // namespace
 
 int ZipWriter::OpenZip(const std::string& name, int append) {
   Close(nullptr);
-  m_zipFile = zipOpen(HostPath(name).c_str(), append ? APPEND_STATUS_ADDINZIP : APPEND_STATUS_CREATE);
+  m_zipFile = OpenZipForWriting(name, append ? APPEND_STATUS_ADDINZIP : APPEND_STATUS_CREATE);
   if (!m_zipFile) return 0;
   setName(name);
   readFileList();
@@ -62,7 +60,7 @@ int ZipWriter::AddFileToDest(const std::string& fileName, const std::string& des
   // Read and write access, as before, but the content is kept: nothing truncates it.
   auto source = TFileStream::Open(fileName, true, true);
   if (!source) return 0;
-  AddEntry(*source, destName, ZipDate(ModificationTime(fileName)), password);
+  AddEntry(*source, destName, ZipDate(ModificationTimeOrNow(fileName)), password);
   return 0;
 }
 

@@ -49,7 +49,7 @@ TEST_F(StartGameTest, AGameThatCannotStartIsReportedAndTheSystemStays) {
       {"0", searchPath_, {true, 0}, "Kein Spiele Ordner"},
       {"", searchPath_, {true, 0}, "Kein Spiele Ordner"},
       {"\\", searchPath_, {true, 0}, "Kein Spiele Ordner"},
-      {Sys("game\\"), searchPath_, {false, -1}, "konnte nicht gestartet werden"},
+      {Sys("game\\"), searchPath_, {false, -1}, "wine konnte nicht gestartet werden"},
   };
   for (const Case& c : cases) {
     RecordingRunner runner(c.result);

@@ -137,7 +137,7 @@ std::vector<std::string> ModTest::TempFiles() const {
 std::vector<std::string> ModTest::FilesBelowRoot() const {
   std::vector<std::string> names;
   for (const auto& item : fs::recursive_directory_iterator(root_)) {
-    if (!item.is_directory()) names.push_back(item.path().lexically_relative(root_).string());
+    if (!item.is_directory()) names.push_back(item.path().lexically_relative(root_).generic_string());
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -145,7 +145,11 @@ std::vector<std::string> ModTest::FilesBelowRoot() const {
 
 void ModTest::UseRealConverter() {
   fs::remove(root_ / "work" / "Tools" / "ddsConverter.exe");
-  fs::create_symlink(DDS_CONVERTER_PATH, root_ / "work" / "Tools" / "ddsConverter.exe");
+  const fs::path converter = root_ / "work" / "Tools" / "ddsConverter.exe";
+  // Where links need a privilege (Windows), a copy.
+  std::error_code notLinked;
+  fs::create_symlink(DDS_CONVERTER_PATH, converter, notLinked);
+  if (notLinked) fs::copy_file(DDS_CONVERTER_PATH, converter);
   runner_ = std::make_shared<RecordingRunner>(SystemProcessRunner());
   environment_.processes = runner_;
 }

@@ -38,6 +38,22 @@ TEST(SplitCommandLine, FollowsTheWindowsRules) {
   }
 }
 
+// What Windows hands CreateProcessW must split into the words it was made of.
+TEST(JoinCommandLine, SplitsBackIntoTheSameWords) {
+  const std::vector<std::vector<std::string>> cases = {
+      {R"(C:\Program Files\LS\game.exe)", "-a", "two words", ""},
+      {"p", R"(a"b)", R"(a\"b)", R"(ends\)", R"(ends with space\ )", R"(\\server\share\)", R"(tab\there)"},
+      {"p", R"(C:\My Mods\)", R"(")", R"(\\")", "a b\tc"},
+      {R"(Tools\7z.exe)", "u", "-tzip", "Größe Ähre.zip"},
+  };
+  for (const auto& words : cases) {
+    const std::string line = JoinCommandLine(words);
+    SCOPED_TRACE(line);
+    EXPECT_EQ(SplitCommandLine(line), words);
+  }
+  EXPECT_EQ(JoinCommandLine({"p", "plain", R"(a\b)"}), R"(p plain a\b)") << "only what needs quotes is quoted";
+}
+
 class RunProcessTest : public testing::Test {
  protected:
   void SetUp() override {

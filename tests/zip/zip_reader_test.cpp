@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <ctime>
 #include <filesystem>
 
+#include "platform/file_system.h"
 #include "tests/platform/file_size_limit.h"
 #include "tests/zip/zip_test_support.h"
 #include "zip/zip_limits.h"
@@ -23,11 +22,6 @@ std::string Content(const std::shared_ptr<TRamStream>& stream) {
   std::string text;
   stream->ReadAll(text, 1 << 30);
   return text;
-}
-
-std::time_t ModificationTime(const fs::path& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 ? info.st_mtime : 0;
 }
 
 class ZipReaderTest : public ZipTest {
@@ -71,16 +65,16 @@ TEST_F(ZipReaderTest, ExtractsToDiskThroughMissingFoldersWithEntryTime) {
   std::tm expected{};
   expected.tm_year = 111, expected.tm_mon = 9, expected.tm_mday = 10;
   expected.tm_hour = 13, expected.tm_min = 7, expected.tm_sec = 42, expected.tm_isdst = -1;
-  EXPECT_EQ(ModificationTime(Host("out/x/y/a.txt")), std::mktime(&expected));
+  EXPECT_EQ(ModificationTime(Sys("out/x/y/a.txt")), std::mktime(&expected));
   EXPECT_EQ(FilesBelow("out/x/y"), (std::vector<std::string>{"a.txt"})) << "no temporary file stays";
 }
 
 TEST_F(ZipReaderTest, DirectoryEntriesCreateFoldersAndLeaveExistingOnes) {
   Open({FixtureEntry("d/").Attributes(0x10)});
   fs::create_directories(Host("existing"));
-  const std::time_t before = ModificationTime(Host("existing"));
+  const std::time_t before = ModificationTime(Sys("existing"));
   EXPECT_EQ(reader_.ExtractFileToDisk("d/", Sys("existing"), 1, ""), 1);
-  EXPECT_EQ(ModificationTime(Host("existing")), before);
+  EXPECT_EQ(ModificationTime(Sys("existing")), before);
   EXPECT_EQ(reader_.ExtractFileToDisk("d/", Sys("new\\d"), 1, ""), 1);
   EXPECT_TRUE(fs::is_directory(Host("new/d")));
   Write("file", "");
@@ -184,7 +178,7 @@ TEST_F(ZipReaderTest, InvalidDosDatesLeaveTheFileTimeAlone) {
     Open({entry});
     const std::time_t before = std::time(nullptr);
     EXPECT_EQ(reader_.ExtractFileToDisk("e", Sys("e"), 1, ""), 1) << what;
-    EXPECT_GE(ModificationTime(Host("e")), before - 5) << what;
+    EXPECT_GE(ModificationTime(Sys("e")), before - 5) << what;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/running_program.h"
 #include "tools/dds_converter/texture_conversion.h"
 
 int main(int argc, char** argv) {
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: ddsConverter NAME.dds   (converts " << kTempFolderName << "\\NAME.dds to NAME.png)\n";
     return 2;
   }
-  const std::string name = JoinArgumentWords(std::vector<std::string>(argv + 1, argv + argc));
+  const std::string name = JoinArgumentWords(ProgramArguments(argc, argv));
   const std::string error = ConvertTextureInTempFolder(name, CurrentDirectory());
   if (!error.empty()) {
     std::cerr << "ddsConverter: " << error << "\n";

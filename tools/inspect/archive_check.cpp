@@ -49,7 +49,7 @@ Problems DescriptionProblems(const InspectionRecord& record) {
 }
 
 Problems UnopenedProblems(const std::string& file) {
-  std::ifstream stream(file, std::ios::binary);
+  std::ifstream stream(HostFilePath(file), std::ios::binary);
   if (!stream) return {{"unreadable", "Die Datei lässt sich nicht öffnen. Bitte die Zugriffsrechte prüfen."}};
   std::string start(6, '\0');
   stream.read(start.data(), static_cast<std::streamsize>(start.size()));

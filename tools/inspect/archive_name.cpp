@@ -1,8 +1,8 @@
 #include "tools/inspect/archive_name.h"
 
-#include <filesystem>
 #include <string_view>
 
+#include "platform/host_path.h"
 #include "platform/text.h"
 
 namespace strohvik {
@@ -74,7 +74,7 @@ bool RemoveNumber(std::string& stem) {
 
 }  // namespace
 
-std::string FileNameOf(const std::string& hostPath) { return std::filesystem::path(hostPath).filename().string(); }
+std::string FileNameOf(const std::string& hostPath) { return Utf8Text(HostFilePath(hostPath).filename()); }
 
 std::optional<Problem> NameProblem(const std::string& fileName) {
   const std::string stem = Stem(fileName);

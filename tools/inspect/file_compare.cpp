@@ -5,11 +5,13 @@
 #include <functional>
 #include <string>
 
+#include "platform/host_path.h"
+
 namespace strohvik {
 
 size_t TailFingerprint(const std::string& hostPath) {
   constexpr std::streamoff kTail = 1 << 16;
-  std::ifstream file(hostPath, std::ios::binary | std::ios::ate);
+  std::ifstream file(HostFilePath(hostPath), std::ios::binary | std::ios::ate);
   if (!file) return 0;
   const std::streamoff size = file.tellg();
   file.seekg(std::max<std::streamoff>(0, size - kTail));

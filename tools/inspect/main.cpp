@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/running_program.h"
 #include "tools/inspect/archive_list.h"
 #include "tools/inspect/inspection_run.h"
 #include "tools/inspect/stop_signals.h"
@@ -82,9 +83,11 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace strohvik
 int main(int argc, char** argv) {
   strohvik::CatchStopSignals();
+  // The report is the same bytes on every system.
+  strohvik::MakeStandardOutputBinary();
   int exitCode = strohvik::kUsageError;
   try {
-    exitCode = strohvik::Run(std::vector<std::string>(argv + 1, argv + argc));
+    exitCode = strohvik::Run(strohvik::ProgramArguments(argc, argv));
   } catch (const std::exception& error) {
     std::cerr << "strohvik-inspect: " << error.what() << "\n";
   }

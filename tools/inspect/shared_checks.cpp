@@ -1,12 +1,12 @@
 #include "tools/inspect/shared_checks.h"
 
-#include <filesystem>
 #include <map>
 #include <utility>
 
 #include "mods/mod_texts.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
+#include "platform/paths.h"
 #include "tools/inspect/archive_name.h"
 #include "tools/inspect/file_compare.h"
 
@@ -24,9 +24,7 @@ std::string Quoted(const InspectionRecord& record) { return "„" + FileNameOf(r
 // One file named twice on the command line ("a.zip ./a.zip") is no second copy for the
 // game; two names of one file in a folder (links) are, as the game reads both.
 bool SamePath(const InspectionRecord& a, const InspectionRecord& b) {
-  std::error_code error;
-  return std::filesystem::absolute(a.file, error).lexically_normal() ==
-         std::filesystem::absolute(b.file, error).lexically_normal();
+  return AbsoluteHostPath(a.file) == AbsoluteHostPath(b.file);
 }
 
 // Groups the candidates by equal bytes, reading them side by side.
@@ -113,11 +111,11 @@ void FindCopies(std::vector<InspectionRecord>& records) {
   for (InspectionRecord& record : records) {
     const auto original = NameBeforeCopy(FileNameOf(record.file));
     if (!original) continue;
-    const std::string originalPath = (std::filesystem::path(record.file).parent_path() / *original).string();
+    const std::string originalPath = JoinPath(FolderPart(SystemPath(record.file)), *original);
     std::string text = "Der Name sieht nach einer Kopie oder einem zweiten Download aus.";
-    if (!IsFile(SystemPath(originalPath))) {
+    if (!IsFile(originalPath)) {
       text += " Das Original „" + *original + "“ liegt nicht im selben Ordner.";
-    } else if (SameContent(SystemPath(record.file), SystemPath(originalPath))) {
+    } else if (SameContent(SystemPath(record.file), originalPath)) {
       text += " Das Original „" + *original + "“ liegt daneben und ist gleich: Diese Datei kann gelöscht werden.";
     } else {
       text += " Das Original „" + *original + "“ liegt daneben, ist aber verschieden: Bitte nur die neuere behalten.";

@@ -62,12 +62,7 @@ TEST_F(ExtractionTest, APngNameIsServedByTheDdsTextureAheadOfItAndConverted) {
 
 // Only the header is looked at, so a few bytes of blocks after it are enough.
 std::string TextureAnnouncing(uint32_t width, uint32_t height) {
-  testing_dds::DdsFields fields;
-  fields.width = width;
-  fields.height = height;
-  fields.pixelFormatFlags = 0x4;
-  fields.fourCc = "DXT1";
-  return testing_dds::DdsHeader(fields) + std::string(64, '\0');
+  return testing_dds::DdsHeader(testing_dds::BlockFields("DXT1", width, height)) + std::string(64, '\0');
 }
 
 TEST_F(ExtractionTest, ATextureLargerThanTheWindowShowsIsFoundButNeitherCopiedNorConverted) {

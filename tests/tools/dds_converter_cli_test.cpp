@@ -140,14 +140,6 @@ struct DamagedCase {
 };
 void PrintTo(const DamagedCase& damaged, std::ostream* out) { *out << damaged.name; }
 
-DdsFields Dxt5Fields(uint32_t side, const char* fourCc = "DXT5") {
-  DdsFields fields;
-  fields.width = fields.height = side;
-  fields.pixelFormatFlags = 0x4;
-  fields.fourCc = fourCc;
-  return fields;
-}
-
 const DamagedCase kDamagedCases[] = {
     {"Missing", nullptr},
     {"Empty", [] { return std::string(); }},
@@ -157,8 +149,8 @@ const DamagedCase kDamagedCases[] = {
        const std::string file = MakeBlockDds(kPicture, DdsFormat::Dxt5);
        return file.substr(0, file.size() / 2);
      }},
-    {"AbsurdSize", [] { return DdsHeader(Dxt5Fields(100000)) + std::string(4096, '\0'); }},
-    {"UnknownFormat", [] { return DdsHeader(Dxt5Fields(16, "ATI2")) + std::string(4096, '\0'); }},
+    {"AbsurdSize", [] { return DdsHeader(BlockFields("DXT5", 100000, 100000)) + std::string(4096, '\0'); }},
+    {"UnknownFormat", [] { return DdsHeader(BlockFields("ATI2", 16, 16)) + std::string(4096, '\0'); }},
 };
 
 class ConverterDamagedTest : public testing::TestWithParam<DamagedCase> {};

@@ -126,17 +126,8 @@ struct BadInput {
 };
 void PrintTo(const BadInput& input, std::ostream* out) { *out << input.name; }
 
-DdsFields Dxt5Fields(uint32_t width, uint32_t height) {
-  DdsFields fields;
-  fields.width = width;
-  fields.height = height;
-  fields.pixelFormatFlags = 0x4;
-  fields.fourCc = "DXT5";
-  return fields;
-}
-
 std::string WithFields(std::function<void(DdsFields&)> change, size_t dataBytes = 1024) {
-  DdsFields fields = Dxt5Fields(16, 16);
+  DdsFields fields = BlockFields("DXT5", 16, 16);
   change(fields);
   return DdsHeader(fields) + std::string(dataBytes, '\x11');
 }

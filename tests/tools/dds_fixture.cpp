@@ -107,6 +107,15 @@ RgbaImage MakePicture(uint32_t width, uint32_t height, AlphaPattern alpha, Colou
   return picture;
 }
 
+DdsFields BlockFields(const std::string& fourCc, uint32_t width, uint32_t height) {
+  DdsFields fields;
+  fields.width = width;
+  fields.height = height;
+  fields.pixelFormatFlags = 0x4;
+  fields.fourCc = fourCc;
+  return fields;
+}
+
 std::string DdsHeader(const DdsFields& fields) {
   std::string header(128, '\0');
   header.replace(0, 4, "DDS ");

@@ -29,6 +29,9 @@ struct DdsFields {
   uint32_t headerSize = 124;
 };
 
+// The header fields of a block-compressed texture ("DXT1", "DXT5" or any other code).
+DdsFields BlockFields(const std::string& fourCc, uint32_t width, uint32_t height);
+
 // The 128 header bytes, magic included.
 std::string DdsHeader(const DdsFields& fields);
 

@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -164,11 +163,7 @@ TEST_F(InspectCheck, AnArchiveNamedTwiceIsNoDuplicateAndOtherFilesKeepTheirPlace
   MakeMod("mods/Walze.zip", Mod({"Walze"}));
   MakeFile("mods/Zubehoer.txt", "more notes");
   const InspectorRun run = Inspect({"--check", "--format=csv", "mods/Egge.zip", "./mods/Egge.zip", "mods"});
-  std::vector<std::string> files;
-  for (size_t line = run.out.find('\n'); line + 1 < run.out.size(); line = run.out.find('\n', line + 1)) {
-    files.push_back(run.out.substr(line + 1, run.out.find(',', line + 1) - line - 1));
-  }
-  EXPECT_THAT(files, testing::ElementsAre("mods/Egge.zip", "./mods/Egge.zip", "mods/Egge.txt", "mods/Egge.zip",
+  EXPECT_THAT(FilesOfCsv(run.out), testing::ElementsAre("mods/Egge.zip", "./mods/Egge.zip", "mods/Egge.txt", "mods/Egge.zip",
                                           "mods/Walze.zip", "mods/Zubehoer.txt"));
   EXPECT_THAT(run.out, testing::Not(HasSubstr("Gleicher Inhalt wie „Egge.zip“")));
 }
@@ -198,15 +193,8 @@ TEST_F(InspectCheck, SummarizesTheProblemsOnATerminal) {
   MakeMod("mods/Ballenpresse.zip", Mod({"Ballenpresse", ""}));
   MakeMod("mods/Egge.zip", Mod({"Egge", "", false}));
   MakeMod("mods/Walze.zip", Mod({"Walze"}));
-  int master = -1;
-  int slave = -1;
-  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-  const InspectorRun run = Inspect({"--check", "mods"}, slave);
-  close(slave);
   std::string terminal;
-  char buffer[256];
-  for (ssize_t got; (got = read(master, buffer, sizeof buffer)) > 0;) terminal.append(buffer, static_cast<size_t>(got));
-  close(master);
+  const InspectorRun run = InspectOnTerminal({"--check", "mods"}, terminal);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(terminal, HasSubstr("3 Mods, 2 mit Problemen: no-store-picture 1, no-version 2"));
 }

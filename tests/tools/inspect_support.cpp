@@ -1,6 +1,7 @@
 #include "tests/tools/inspect_support.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -97,6 +98,26 @@ InspectorRun InspectTest::Finish(pid_t child, bool errorToFile) const {
   fs::remove(root_ / "stdout.txt");
   fs::remove(root_ / "stderr.txt");
   return run;
+}
+
+InspectorRun InspectTest::InspectOnTerminal(const std::vector<std::string>& arguments, std::string& terminal) const {
+  int master = -1;
+  int slave = -1;
+  EXPECT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+  const InspectorRun run = Inspect(arguments, slave);
+  close(slave);
+  char buffer[256];
+  for (ssize_t got; (got = read(master, buffer, sizeof buffer)) > 0;) terminal.append(buffer, static_cast<size_t>(got));
+  close(master);
+  return run;
+}
+
+std::vector<std::string> FilesOfCsv(const std::string& csv) {
+  std::vector<std::string> files;
+  for (size_t line = csv.find('\n'); line + 1 < csv.size(); line = csv.find('\n', line + 1)) {
+    files.push_back(csv.substr(line + 1, csv.find(',', line + 1) - line - 1));
+  }
+  return files;
 }
 
 modtest::Entries Tractor() {

@@ -35,10 +35,15 @@ class InspectTest : public testing::Test {
   pid_t Start(const std::vector<std::string>& arguments, int stderrFd = -1) const;
   // Waits for a started inspector to end and collects what it wrote.
   InspectorRun Finish(pid_t child, bool errorToFile = true) const;
+  // Runs the inspector with standard error on a terminal; terminal receives what it showed there.
+  InspectorRun InspectOnTerminal(const std::vector<std::string>& arguments, std::string& terminal) const;
 
   TestFolder folder_{"inspect"};
   std::filesystem::path root_ = folder_.Path();
 };
+
+// The first column of each record of a CSV report: the files in the order reported.
+std::vector<std::string> FilesOfCsv(const std::string& csv);
 
 // A tractor whose store picture is a DDS texture, with a vehicle file.
 modtest::Entries Tractor();

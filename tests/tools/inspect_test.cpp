@@ -3,7 +3,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -118,11 +117,7 @@ TEST_F(InspectTest, AFolderGivesItsZipFilesSortedWithoutSubfolders) {
   const std::string named = MakeMod("other/any name.bin", Tractor());
   const InspectorRun run = Inspect({"--format", "csv", "mods/", named});
   EXPECT_EQ(run.exitCode, 0);
-  std::vector<std::string> files;
-  for (size_t line = run.out.find('\n'); line + 1 < run.out.size(); line = run.out.find('\n', line + 1)) {
-    files.push_back(run.out.substr(line + 1, run.out.find(',', line + 1) - line - 1));
-  }
-  EXPECT_THAT(files, testing::ElementsAre("mods/A.ZIP", "mods/a.zip", "mods/b.zip", named));
+  EXPECT_THAT(FilesOfCsv(run.out), testing::ElementsAre("mods/A.ZIP", "mods/a.zip", "mods/b.zip", named));
 }
 
 TEST_F(InspectTest, LeavesTheAppsFoldersAndTheArchivesAloneAndRemovesItsOwn) {
@@ -140,15 +135,8 @@ TEST_F(InspectTest, LeavesTheAppsFoldersAndTheArchivesAloneAndRemovesItsOwn) {
 
 TEST_F(InspectTest, ShowsProgressOnATerminalForMoreThanFiftyArchives) {
   for (int index = 0; index < 51; ++index) MakeMod("mods/" + std::to_string(1000 + index) + ".zip", Plough());
-  int master = -1;
-  int slave = -1;
-  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-  const InspectorRun run = Inspect({"--format", "csv", "mods"}, slave);
-  close(slave);
   std::string progress;
-  char buffer[256];
-  for (ssize_t got; (got = read(master, buffer, sizeof buffer)) > 0;) progress.append(buffer, static_cast<size_t>(got));
-  close(master);
+  const InspectorRun run = InspectOnTerminal({"--format", "csv", "mods"}, progress);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_THAT(progress, HasSubstr("51/51"));
   EXPECT_THAT(run.out, testing::Not(HasSubstr("51/51")));

@@ -19,15 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing_dds;
 
-DdsFields Dxt1Fields(uint32_t width, uint32_t height) {
-  DdsFields fields;
-  fields.width = width;
-  fields.height = height;
-  fields.pixelFormatFlags = 0x4;
-  fields.fourCc = "DXT1";
-  return fields;
-}
-
 int64_t Dxt1FileSize(uint32_t width, uint32_t height) {
   return kDdsHeaderSize + (int64_t(width) + 3) / 4 * ((int64_t(height) + 3) / 4) * 8;
 }
@@ -80,7 +71,7 @@ TEST(PictureLimitTest, TheConverterAndThePictureCheckDrawTheSameLine) {
   for (const SizeCase& size : kSizes) {
     SCOPED_TRACE(testing::PrintToString(size));
     // The converter decides from the header and the file size; no pixels are needed.
-    const std::string header = DdsHeader(Dxt1Fields(size.width, size.height));
+    const std::string header = DdsHeader(BlockFields("DXT1", size.width, size.height));
     const int64_t fileSize = Dxt1FileSize(size.width, size.height);
     if (size.fits) {
       EXPECT_NO_THROW(ParseDdsHeader(header, fileSize));
@@ -104,7 +95,7 @@ TEST(PictureLimitTest, AnOversizedTextureIsRefusedFromItsHeaderWithoutReadingIts
   fs::create_directories(working / kTempFolderName);
   // A whole 16384 x 16384 DXT1 file to the converter, its 128 MiB of blocks a hole.
   const fs::path dds = working / kTempFolderName / "store.dds";
-  WriteFile(dds, DdsHeader(Dxt1Fields(16384, 16384)));
+  WriteFile(dds, DdsHeader(BlockFields("DXT1", 16384, 16384)));
   fs::resize_file(dds, uintmax_t(Dxt1FileSize(16384, 16384)));
   const long peakBefore = PeakResidentKiB();
 

@@ -30,6 +30,12 @@ std::map<std::string, int> Counted(const std::vector<std::string>& names) {
   return counts;
 }
 
+std::vector<std::string> EntryNames(const ZipReader& reader) {
+  std::vector<std::string> names;
+  for (int index = 0; index < reader.getFileCount(); ++index) names.push_back(reader.getFileInfo(index)->zipFileName);
+  return names;
+}
+
 std::vector<std::string> EditedNames(const std::vector<std::string>& editedFiles) {
   std::vector<std::string> names;
   for (const std::string& file : editedFiles) names.push_back(FilePart(file));
@@ -87,7 +93,7 @@ std::string DamagedEntry(const std::string& archive, const ZipReader& listing) {
 bool ListEntryNames(const std::string& archive, std::vector<std::string>& names) {
   auto reader = ZipReader::Create();
   if (!IsFile(archive) || reader->OpenZip(archive) != 1) return false;
-  for (int index = 0; index < reader->getFileCount(); ++index) names.push_back(reader->getFileInfo(index)->zipFileName);
+  names = EntryNames(*reader);
   return true;
 }
 
@@ -117,11 +123,9 @@ std::string RepackedCopyProblem(const std::string& copy, const std::vector<std::
   if (reader->OpenZip(copy) != 1) return std::string("Fehler: 7-Zip hat kein lesbares Archiv geschrieben") + kModUnchanged;
   const std::string damaged = DamagedEntry(copy, *reader);
   if (!damaged.empty()) return "Fehler: 7-Zip hat " + damaged + " beschädigt gepackt" + kModUnchanged;
-  std::vector<std::string> packedNames;
-  for (int index = 0; index < reader->getFileCount(); ++index) packedNames.push_back(reader->getFileInfo(index)->zipFileName);
   std::map<std::string, int> expected = Counted(originalNames);
   for (const std::string& name : EditedNames(editedFiles)) expected[name] = 1;
-  const std::map<std::string, int> packed = Counted(packedNames);
+  const std::map<std::string, int> packed = Counted(EntryNames(*reader));
   for (const auto& [name, count] : expected) {
     if (packed.count(name) == 0 || packed.at(name) < count) return "Fehler: Nach dem Packen fehlt " + name + kModUnchanged;
   }

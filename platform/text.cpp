@@ -22,6 +22,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && EqualsIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
+}
+
 std::string SizeInWords(int64_t bytes) {
   constexpr int64_t kKilo = 1024, kMega = kKilo * kKilo;
   if (bytes < 0) bytes = 0;

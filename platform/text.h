@@ -11,6 +11,7 @@ namespace strohvik {
 std::string AsciiLower(std::string_view text);
 // Compares without copying, for lookups over thousands of names.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view end);
 // A file size as a player reads it: "350 KB", "12 MB", rounded up.
 std::string SizeInWords(int64_t bytes);
 

@@ -11,10 +11,6 @@ namespace {
 
 constexpr std::string_view kDescriptionName = "modDesc.xml";
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && EqualsIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
-}
-
 struct Contents {
   bool topDescription = false;
   std::string nestedDescription;  // the first one found in a folder
@@ -31,7 +27,7 @@ Contents ContentsOf(const ZipReader& reader) {
       contents.topDescription = true;
     } else if (EqualsIgnoringAsciiCase(FilePart(name), kDescriptionName) && contents.nestedDescription.empty()) {
       contents.nestedDescription = name;
-    } else if (EndsWithIgnoringCase(name, ".zip") && contents.innerArchive.empty()) {
+    } else if (EndsWithIgnoringAsciiCase(name, ".zip") && contents.innerArchive.empty()) {
       contents.innerArchive = name;
     }
   }

@@ -1,9 +1,11 @@
 #include "tools/inspect/archive_name.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/host_path.h"
 #include "platform/text.h"
+#include "tools/inspect/utf8_text.h"
 
 namespace strohvik {
 namespace {
@@ -16,21 +18,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAllowed(char c) { return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 
 std::string Stem(const std::string& fileName) {
-  const bool zip = fileName.size() >= kZip.size() &&
-                   EqualsIgnoringAsciiCase(std::string_view(fileName).substr(fileName.size() - kZip.size()), kZip);
-  return zip ? fileName.substr(0, fileName.size() - kZip.size()) : fileName;
+  return EndsWithIgnoringAsciiCase(fileName, kZip) ? fileName.substr(0, fileName.size() - kZip.size()) : fileName;
 }
 
 // The bytes of one character: a whole UTF-8 sequence, or a single byte of any other text.
-size_t CharacterLength(std::string_view text, size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const size_t length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
-  if (at + length > text.size()) return 1;
-  for (size_t next = at + 1; next < at + length; ++next) {
-    if ((static_cast<unsigned char>(text[next]) & 0xc0) != 0x80) return 1;
-  }
-  return length;
-}
+size_t CharacterLength(const std::string& text, size_t at) { return std::max<size_t>(Utf8SequenceLength(text, at), 1); }
 
 std::string Describe(std::string_view character) {
   const auto byte = static_cast<unsigned char>(character[0]);

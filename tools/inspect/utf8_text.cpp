@@ -3,9 +3,7 @@
 #include <cstdint>
 
 namespace strohvik {
-namespace {
 
-// The length of the well-formed UTF-8 sequence starting at bytes[at], or 0.
 size_t Utf8SequenceLength(const std::string& bytes, size_t at) {
   const auto byte = [&bytes](size_t index) { return static_cast<uint8_t>(bytes[index]); };
   const uint8_t lead = byte(at);
@@ -28,6 +26,8 @@ size_t Utf8SequenceLength(const std::string& bytes, size_t at) {
   }
   return length;
 }
+
+namespace {
 
 void AppendLatin1(std::string& text, uint8_t byte) {
   text += static_cast<char>(0xc0 | (byte >> 6));

@@ -8,5 +8,7 @@
 namespace strohvik {
 
 std::string AsUtf8(const std::string& bytes);
+// The length of the well-formed UTF-8 sequence starting at bytes[at], or 0.
+size_t Utf8SequenceLength(const std::string& bytes, size_t at);
 
 }  // namespace strohvik

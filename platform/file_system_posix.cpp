@@ -5,34 +5,23 @@
 
 #include "platform/file_system.h"
 #include "platform/host_path.h"
+#include "platform/posix_descriptor.h"
 
 namespace strohvik {
 namespace {
 
 // Opens for reading, which suffices to flush a file and also opens a folder.
-class ReadOnlyDescriptor {
- public:
-  explicit ReadOnlyDescriptor(const std::string& path) : fd_(::open(HostFilePath(path).c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~ReadOnlyDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ReadOnlyDescriptor(const ReadOnlyDescriptor&) = delete;
-  ReadOnlyDescriptor& operator=(const ReadOnlyDescriptor&) = delete;
-  int Get() const { return fd_; }
-
- private:
-  int fd_;
-};
+int OpenForReading(const std::string& path) { return ::open(HostFilePath(path).c_str(), O_RDONLY | O_CLOEXEC); }
 
 }  // namespace
 
 bool FlushToDisk(const std::string& path) {
-  const ReadOnlyDescriptor file(path);
+  const PosixDescriptor file(OpenForReading(path));
   return file.Get() >= 0 && ::fsync(file.Get()) == 0;
 }
 
 void StartWritingToDisk(const std::string& path) {
-  const ReadOnlyDescriptor file(path);
+  const PosixDescriptor file(OpenForReading(path));
   if (file.Get() >= 0) ::sync_file_range(file.Get(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 

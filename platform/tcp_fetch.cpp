@@ -4,12 +4,13 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <future>
 #include <memory>
 #include <thread>
+
+#include "platform/posix_descriptor.h"
 
 namespace strohvik {
 namespace {
@@ -20,20 +21,6 @@ struct AddressListDeleter {
   void operator()(addrinfo* list) const { ::freeaddrinfo(list); }
 };
 using AddressList = std::unique_ptr<addrinfo, AddressListDeleter>;
-
-class Socket {
- public:
-  explicit Socket(int fd) : fd_(fd) {}
-  ~Socket() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Socket(const Socket&) = delete;
-  Socket& operator=(const Socket&) = delete;
-  int Fd() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // Names under ".invalid" are reserved never to resolve: no need to ask anyone.
 bool NeverResolves(const std::string& host) {
@@ -74,15 +61,15 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
   }
 }
 
-std::unique_ptr<Socket> Connect(const addrinfo& address, Clock::time_point deadline) {
-  auto socket = std::make_unique<Socket>(
+std::unique_ptr<PosixDescriptor> Connect(const addrinfo& address, Clock::time_point deadline) {
+  auto socket = std::make_unique<PosixDescriptor>(
       ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol));
-  if (socket->Fd() < 0) return nullptr;
-  if (::connect(socket->Fd(), address.ai_addr, address.ai_addrlen) == 0) return socket;
-  if (errno != EINPROGRESS || !WaitFor(socket->Fd(), POLLOUT, deadline)) return nullptr;
+  if (socket->Get() < 0) return nullptr;
+  if (::connect(socket->Get(), address.ai_addr, address.ai_addrlen) == 0) return socket;
+  if (errno != EINPROGRESS || !WaitFor(socket->Get(), POLLOUT, deadline)) return nullptr;
   int error = 0;
   socklen_t size = sizeof error;
-  if (::getsockopt(socket->Fd(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) return nullptr;
+  if (::getsockopt(socket->Get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) return nullptr;
   return socket;
 }
 
@@ -121,10 +108,10 @@ std::optional<TcpAnswer> FetchOverTcp(const std::string& host, int port, std::st
   const Clock::time_point end = Clock::now() + deadline;
   const AddressList addresses = Resolve(host, port, end);
   for (const addrinfo* address = addresses.get(); address != nullptr; address = address->ai_next) {
-    const std::unique_ptr<Socket> socket = Connect(*address, end);
+    const std::unique_ptr<PosixDescriptor> socket = Connect(*address, end);
     if (!socket) continue;
     TcpAnswer answer;
-    if (SendAll(socket->Fd(), request, end)) ReceiveAll(socket->Fd(), end, enough, answer);
+    if (SendAll(socket->Get(), request, end)) ReceiveAll(socket->Get(), end, enough, answer);
     return answer;
   }
   return std::nullopt;

@@ -46,8 +46,9 @@ AddressList Resolve(const std::string& host, int port, Clock::time_point deadlin
   return result.get();
 }
 
+// Rounded up: a wait cut to whole milliseconds downwards would end before the deadline.
 int MillisecondsLeft(Clock::time_point deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
   return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -57,6 +58,7 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
     pollfd watched{fd, events, 0};
     const int ready = ::poll(&watched, 1, MillisecondsLeft(deadline));
     if (ready < 0 && errno == EINTR) continue;
+    if (ready == 0 && Clock::now() < deadline) continue;
     return ready > 0;
   }
 }

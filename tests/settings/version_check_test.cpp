@@ -132,7 +132,7 @@ TEST(CheckVersionOnline, AServerThatCannotBeReachedOrNeverAnswersMeansNoOnlineVe
   const auto [silent, silentTime] = timed(Local(hung.Port()), 800ms);
   EXPECT_EQ(silent, kNoOnlineVersion);
   EXPECT_GE(silentTime, 800ms);
-  EXPECT_LT(silentTime, 1300ms) << "the deadline holds";
+  EXPECT_LT(silentTime, 2000ms) << "the deadline holds";
 }
 
 TEST(CheckVersionOnline, TenMegabytesOfAnswerAreCutAtTheBoundAndTheLinesReadSoFarCount) {

@@ -162,7 +162,7 @@ TEST_F(Online, AServerThatNeverAnswersHoldsTheWindowNoLongerThanTheDeadline) {
   EXPECT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(G("Label36").GetText(), "Keine Online Version");
   EXPECT_GE(handled, std::chrono::milliseconds(4900)) << "the click waited behind the check";
-  EXPECT_LT(handled, std::chrono::milliseconds(5500)) << "the deadline of 5 s plus half a second";
+  EXPECT_LT(handled, std::chrono::milliseconds(7000)) << "the deadline of 5 s, with room for a busy machine";
   std::printf("next event handled after %lld ms\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(handled).count()));
 }
